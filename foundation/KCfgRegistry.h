@@ -1,0 +1,14 @@
+// Registry form of the configuration tree: the root stands for the key named by a location text
+// ("HKCU:" or "HKLM:" followed by a key path with "/" or "\" separators). KCfgTree::Load and
+// KCfgTree::Save hand such locations to these functions.
+#pragma once
+
+class KCfgNode;
+
+// Reads the key named by where into root, adding to what root already holds. False when the key
+// can't be opened; root is then unchanged.
+bool LoadRegistry(KCfgNode& root, const char* where);
+
+// Stores root and its subtree into the key named by where, creating the key when missing. False
+// when the key can't be opened or created; nothing is written then.
+bool SaveRegistry(const KCfgNode& root, const char* where);
