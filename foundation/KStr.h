@@ -112,12 +112,16 @@ private:
     KStr(Adopt, Buffer* fresh);  // takes a buffer that nobody holds yet
 
     static int CapacityFor(int request);
+    static char* TextOf(Buffer* buffer) { return reinterpret_cast<char*>(buffer + 1); }
     static Buffer* Allocate(int request);
     static Buffer* FromText(const char* text, int length);
+    static Buffer* Join(const char* a, int aLength, const char* b, int bLength);
     static Buffer* Formatted(const char* format, ...) KSTR_CHECK_FORMAT(1, 2);
     static void Release(Buffer* buffer);
 
-    char* MutableText() { return reinterpret_cast<char*>(buffer_ + 1); }
+    char* MutableText() { return TextOf(buffer_); }
+    bool Holds(const char* p) const;  // p points into this string's buffer
+    Buffer* Keep() const;             // an extra reference, so the text outlives a Reserve
     void Detach();
     void Reserve(int request);
     void Append(const char* text, int count);
