@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+// A millisecond clock on the performance counter. Windows only: win32/KTimer.cpp.
+class KTimer {
+public:
+    // Counter reading divided by the counter frequency in kHz; the frequency is queried once
+    // per process.
+    static int64_t Milliseconds();
+};
