@@ -1,0 +1,101 @@
+# Test registration: GoogleTest programs run natively, and in the cross builds under Wine in a
+# private prefix below the build folder (see cmake/wine-session and cmake/wine-run).
+enable_testing()
+
+set(KRUMBEL_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+set(KRUMBEL_WINE_RUN ${CMAKE_SOURCE_DIR}/cmake/wine-run)
+set(KRUMBEL_SKIP_CODE 77)
+
+if(CMAKE_CROSSCOMPILING)
+    # GoogleTest from Debian's sources, built by the cross compiler.
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    target_compile_options(gtest PRIVATE -Wno-error)
+    target_compile_options(gtest_main PRIVATE -Wno-error)
+    # The googletest project defines the GTest:: aliases itself.
+
+    # One Wine session (virtual display, prefix, wineserver) for the whole ctest run; the
+    # cleanup step runs also when tests fail.
+    set(wine_session ${CMAKE_SOURCE_DIR}/cmake/wine-session)
+    add_test(NAME wine.session.start
+             COMMAND ${wine_session} start ${KRUMBEL_WINE_STATE} ${KRUMBEL_WINE_LOADER})
+    add_test(NAME wine.session.stop COMMAND ${wine_session} stop ${KRUMBEL_WINE_STATE})
+    set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180
+                         SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
+    set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+else()
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+endif()
+
+# Registers an existing cross-built program as a test run under Wine.
+#   krumbel_wine_test(NAME <test> TARGET <target> [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
+function(krumbel_wine_test)
+    cmake_parse_arguments(T "" "NAME;TARGET;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 120)
+    endif()
+    add_test(NAME ${T_NAME}
+             COMMAND ${KRUMBEL_WINE_RUN} ${KRUMBEL_WINE_STATE} $<TARGET_FILE:${T_TARGET}> ${T_ARGS})
+    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
+                         SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
+    if(T_RESOURCE_LOCK)
+        set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
+    endif()
+endfunction()
+
+# Registers a shell script that drives Windows programs through cmake/wine-run. The script gets
+# KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE in its environment, and the given ARGS.
+#   krumbel_wine_script(NAME <test> SCRIPT <file> [ARGS ...] [DEPENDS targets] [RESOURCE_LOCK ...])
+function(krumbel_wine_script)
+    cmake_parse_arguments(T "" "NAME;SCRIPT;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 180)
+    endif()
+    add_test(NAME ${T_NAME} COMMAND sh ${T_SCRIPT} ${T_ARGS})
+    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
+        SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE}
+        ENVIRONMENT "KRUMBEL_WINE_RUN=${KRUMBEL_WINE_RUN};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
+    if(T_RESOURCE_LOCK)
+        set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
+    endif()
+endfunction()
+
+# Checks that a Windows program imports only Windows' own DLLs and none of msvcrt's printf
+# family (whose "%g" writes three-digit exponents on Windows).
+function(krumbel_check_imports target)
+    if(CMAKE_CROSSCOMPILING)
+        string(REGEX REPLACE "g\\+\\+(-posix)?$" "objdump" objdump ${CMAKE_CXX_COMPILER})
+        add_test(NAME imports.${target}
+                 COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-imports ${objdump} $<TARGET_FILE:${target}>
+                         ${CMAKE_SYSTEM_PROCESSOR})
+    endif()
+endfunction()
+
+# A GoogleTest program of portable code: runs natively, and in the cross builds under Wine.
+#   krumbel_add_test(NAME <n> SOURCES ... LIBS ... [RESOURCE_LOCK ...])
+function(krumbel_add_test)
+    cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;RESOURCE_LOCK" ${ARGN})
+    add_executable(${T_NAME}_test ${T_SOURCES})
+    target_link_libraries(${T_NAME}_test PRIVATE ${T_LIBS} GTest::gtest_main)
+    if(CMAKE_CROSSCOMPILING)
+        krumbel_wine_test(NAME wine.${T_NAME} TARGET ${T_NAME}_test RESOURCE_LOCK ${T_RESOURCE_LOCK})
+        krumbel_check_imports(${T_NAME}_test)
+    else()
+        gtest_discover_tests(${T_NAME}_test TEST_PREFIX "${T_NAME}." DISCOVERY_MODE PRE_TEST)
+    endif()
+endfunction()
+
+# A GoogleTest program that needs Windows: built only by the cross builds, run under Wine.
+#   krumbel_add_wine_test(NAME <n> SOURCES ... LIBS ... [ARGS ...] [RESOURCE_LOCK ...])
+function(krumbel_add_wine_test)
+    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ARGS;RESOURCE_LOCK" ${ARGN})
+    if(NOT CMAKE_CROSSCOMPILING)
+        return()
+    endif()
+    add_executable(${T_NAME}_test ${T_SOURCES})
+    target_link_libraries(${T_NAME}_test PRIVATE ${T_LIBS} GTest::gtest_main)
+    krumbel_wine_test(NAME wine.${T_NAME} TARGET ${T_NAME}_test ARGS ${T_ARGS}
+                      RESOURCE_LOCK ${T_RESOURCE_LOCK} TIMEOUT ${T_TIMEOUT})
+endfunction()
