@@ -181,10 +181,8 @@ void KStr::Format(const char* format, ...) {
     buffer_->length = length;
 }
 
-int KStr::Length() const {
-    if (buffer_->length < 0) {
-        buffer_->length = TextLength(Text());
-    }
+int KStr::ScanLength() const {
+    buffer_->length = TextLength(Text());
     return buffer_->length;
 }
 

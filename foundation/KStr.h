@@ -43,7 +43,8 @@ public:
     void Format(const char* format, ...) KSTR_CHECK_FORMAT(2, 3);
 
     // Access and measurement.
-    int Length() const;  // cached; scans for the terminator once after each change
+    // Cached; scans for the terminator once after each change.
+    int Length() const { return buffer_->length >= 0 ? buffer_->length : ScanLength(); }
     const char* Text() const { return reinterpret_cast<const char*>(buffer_ + 1); }
     char GetAt(int i) const { return Text()[i]; }  // unchecked: 0 <= i <= Length()
     void SetAt(int i, char c);                     // unchecked; a zero byte shortens the string
@@ -120,6 +121,7 @@ private:
     static void Release(Buffer* buffer);
 
     char* MutableText() { return TextOf(buffer_); }
+    int ScanLength() const;
     bool Holds(const char* p) const;  // p points into this string's buffer
     Buffer* Keep() const;             // an extra reference, so the text outlives a Reserve
     void Detach();
