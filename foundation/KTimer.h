@@ -6,6 +6,6 @@
 class KTimer {
 public:
     // Counter reading divided by the counter frequency in kHz; the frequency is queried once
-    // per process.
+    // per process. 0 on a system without a performance counter.
     static int64_t Milliseconds();
 };
