@@ -82,17 +82,16 @@ bool BelowPrintable(char c) {
     return static_cast<signed char>(c) < 33;
 }
 
-// Splits a line in place into name, marker and value. False for a blank line, which holds
-// nothing but bytes that trimming removes.
+// Splits a line in place into name, marker and value. False for a blank line.
 bool SplitLine(char* line, TextLine& out) {
     char* p = line + strspn(line, " \t");
     // Trailing bytes below 33 as signed chars go: control characters, spaces, line ends and
-    // also bytes 128 to 255. The first character stays.
+    // also bytes 128 to 255. A line that holds nothing else is blank.
     size_t length = strlen(p);
-    while (length > 1 && BelowPrintable(p[length - 1])) {
+    while (length > 0 && BelowPrintable(p[length - 1])) {
         p[--length] = '\0';
     }
-    if (length == 0 || (length == 1 && BelowPrintable(p[0]))) {
+    if (length == 0) {
         return false;
     }
     out.name = p;
