@@ -1,0 +1,247 @@
+// The registry form of the configuration tree against the registry of the Wine prefix.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "../CfgTestSupport.h"
+#include "KCfgNode.h"
+#include "KCfgRegistry.h"
+#include "KCfgTree.h"
+#include "ScratchKey.h"
+
+namespace {
+
+class CfgRegistryTest : public ::testing::Test {
+protected:
+    CfgRegistryTest()
+        : scratch_(::testing::UnitTest::GetInstance()->current_test_info()->name()),
+          root_("Root") {}
+
+    bool Load(KCfgNode& root) { return LoadRegistry(root, scratch_.Location().c_str()); }
+    bool Save(const KCfgNode& root) { return SaveRegistry(root, scratch_.Location().c_str()); }
+
+    // Adds a child to parent and returns it.
+    static KCfgNode& Add(KCfgNode& parent, const char* name, const char* value = "") {
+        auto* node = new KCfgNode(KStr(name), KStr(value));
+        parent.AppendChild(node);
+        return *node;
+    }
+
+    ScratchKey scratch_;
+    KCfgNode root_;
+};
+
+const std::string kLong(300, 'x');  // beyond the 255 characters that loading reads
+
+TEST_F(CfgRegistryTest, LeafBecomesSzValueWithTerminatorAndEmptyDefaultIsOneByte) {
+    Add(root_, "Language", "1");
+    ASSERT_TRUE(Save(root_));
+
+    EXPECT_EQ(scratch_.Get("", "Language"), SzValue("1"));  // size 2: "1" and its zero byte
+    EXPECT_EQ(scratch_.Get("", nullptr), SzValue(""));      // size 1
+}
+
+TEST_F(CfgRegistryTest, NodeWithChildrenBecomesSubkeyWithEmptyDefault) {
+    Add(Add(root_, "Screen"), "Fullscreen", "1");
+    ASSERT_TRUE(Save(root_));
+
+    EXPECT_EQ(scratch_.Get("Screen", "Fullscreen"), SzValue("1"));
+    EXPECT_EQ(scratch_.Get("Screen", nullptr), SzValue(""));
+    EXPECT_EQ(scratch_.Get("", "Screen").status, ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(CfgRegistryTest, LoadReadsDefaultValueThenSubkeysThenValues) {
+    scratch_.SetText("", nullptr, "top");
+    scratch_.SetText("", "Alpha", "a");
+    scratch_.SetText("", "Zeta", "z");
+    scratch_.SetText("B", "Inner", "2");
+    scratch_.SetText("A", nullptr, "a-default");
+    scratch_.SetText("A", "Inner", "1");
+    ASSERT_EQ(scratch_.CreateKey("A\\Empty"), ERROR_SUCCESS);
+    root_.Value() = "old";
+
+    ASSERT_TRUE(Load(root_));
+
+    // Subkeys come in the registry's order (sorted by name), values in theirs (Windows: as
+    // created, Wine: sorted; the names above make both the same).
+    EXPECT_EQ(Describe(root_),
+              "Root='top'{A='a-default'{Empty='',Inner='1'},B=''{Inner='2'},Alpha='a',Zeta='z'}");
+}
+
+TEST_F(CfgRegistryTest, LoadOfMissingKeyFailsAndLeavesTheNodeAlone) {
+    Add(root_, "Kept", "1");
+    root_.Value() = "mine";
+    EXPECT_FALSE(LoadRegistry(root_, (scratch_.Location() + "/Missing").c_str()));
+    EXPECT_EQ(Describe(root_), "Root='mine'{Kept='1'}");
+}
+
+TEST_F(CfgRegistryTest, LoadAddsToWhatTheNodeHolds) {
+    scratch_.SetText("", "Language", "de");
+    Add(root_, "Language", "en");
+    ASSERT_TRUE(Load(root_));
+    ASSERT_TRUE(Load(root_));
+    EXPECT_EQ(Describe(root_), "Root=''{Language='en',Language='de',Language='de'}");
+}
+
+TEST_F(CfgRegistryTest, EmptySubkeyComesBackAsValueBesideTheKey) {
+    ASSERT_EQ(scratch_.CreateKey("Empty"), ERROR_SUCCESS);
+    ASSERT_TRUE(Load(root_));
+    ASSERT_TRUE(Save(root_));
+    EXPECT_TRUE(scratch_.HasKey("Empty"));
+    EXPECT_EQ(scratch_.Get("", "Empty"), SzValue(""));
+}
+
+TEST_F(CfgRegistryTest, LoadSaveLoadGivesTheSameTree) {
+    scratch_.SetText("", nullptr, "root text");
+    scratch_.SetText("Screen", "Width", "640");
+    scratch_.SetText("Screen", "DirectDrawGUID", "{00000000-0000-0000-0000-000000000000}");
+    scratch_.SetText("Performance\\Deep", "Level", "2");
+    scratch_.SetText("Performance", "MaxFramerate", "25");
+    scratch_.SetText("", "Language", "de");
+    scratch_.SetText("", "TclDefines", " FULL 'quoted' ");
+    KCfgNode first("Root");
+    ASSERT_TRUE(Load(first));
+
+    ScratchKey copy("LoadSaveLoadCopy");
+    ASSERT_TRUE(SaveRegistry(first, copy.Location().c_str()));
+    KCfgNode second("Root");
+    ASSERT_TRUE(LoadRegistry(second, copy.Location().c_str()));
+
+    EXPECT_EQ(Describe(second), Describe(first));
+    EXPECT_EQ(first.ChildCount(), 4);
+}
+
+TEST_F(CfgRegistryTest, SaveWritesInPlaceAndKeepsWhatTheTreeDoesNotHold) {
+    scratch_.SetText("Screen", "Other", "kept");
+    scratch_.SetText("Screen", kLong.c_str(), "long name");
+    scratch_.SetText("Screen", "LongData", kLong);
+    scratch_.SetText("Screen\\Sub", "Deep", "kept too");
+    Add(Add(root_, "Screen"), "Width", "800");
+
+    ASSERT_TRUE(Save(root_));
+
+    EXPECT_EQ(scratch_.Get("Screen", "Width"), SzValue("800"));
+    EXPECT_EQ(scratch_.Get("Screen", "Other"), SzValue("kept"));
+    EXPECT_EQ(scratch_.Get("Screen", kLong.c_str()), SzValue("long name"));
+    EXPECT_EQ(scratch_.Get("Screen", "LongData"), SzValue(kLong));
+    EXPECT_EQ(scratch_.Get("Screen\\Sub", "Deep"), SzValue("kept too"));
+}
+
+TEST_F(CfgRegistryTest, EntriesThatDoNotFitAreSkippedAndTheRestIsRead) {
+    scratch_.SetText("", "LongData", kLong);  // created first: enumerated first
+    scratch_.SetText("", kLong.c_str(), "long name");
+    scratch_.SetText("", "After", "read");
+    ASSERT_TRUE(Load(root_));
+    EXPECT_EQ(Describe(root_), "Root=''{After='read'}");
+
+    ASSERT_TRUE(Save(root_));
+    EXPECT_EQ(scratch_.Get("", "LongData"), SzValue(kLong));
+    EXPECT_EQ(scratch_.Get("", kLong.c_str()), SzValue("long name"));
+}
+
+TEST_F(CfgRegistryTest, DataIsTerminatedWhateverItEndsWith) {
+    const std::string text255(255, 't');
+    const std::string text256(256, 'u');
+    struct Case {
+        const char* name;
+        std::string bytes;  // stored as REG_SZ exactly, terminator or not
+    };
+    // Named so that they are enumerated in this order (as created, and sorted).
+    const Case cases[] = {
+        {"1Filler", std::string(200, 'f') + '\0'},  // leaves the read buffer full of 'f'
+        {"2Short", "abc"},                          // no terminator: must not read the 'f's
+        {"3Embedded", std::string("ab\0cd", 5)},    // text up to the first zero byte
+        {"4Exact", text255},                        // 255 characters, no terminator
+        {"5Full", text255 + '\0'},                  // 256 bytes with the terminator
+        {"6TooLong", text256},                      // 256 characters do not fit: skipped
+        {"7Last", "z"},
+    };
+    for (const Case& c : cases) {
+        scratch_.Set("", c.name, REG_SZ, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
+    }
+    scratch_.Set("", nullptr, REG_SZ, "def", 3);
+
+    ASSERT_TRUE(Load(root_));
+
+    EXPECT_EQ(Describe(root_), "Root='def'{1Filler='" + std::string(200, 'f') +
+                                   "',2Short='abc',3Embedded='ab',4Exact='" + text255 +
+                                   "',5Full='" + text255 + "',7Last='z'}");
+}
+
+TEST_F(CfgRegistryTest, OtherTypesStayOutOfTheTreeAndSurviveSave) {
+    const uint32_t dword = 0x01020304;
+    const unsigned char binary[] = {0, 1, 2, 0xff};
+    const char multi[] = "one\0two\0";
+    const char expand[] = "%TEMP%\\x";
+    struct Case {
+        const char* sub;
+        const char* name;
+        DWORD type;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"", "Dword", REG_DWORD, std::string(reinterpret_cast<const char*>(&dword), 4)},
+        {"", "Binary", REG_BINARY, std::string(reinterpret_cast<const char*>(binary), 4)},
+        {"", "Multi", REG_MULTI_SZ, std::string(multi, sizeof multi)},
+        {"", "Expand", REG_EXPAND_SZ, std::string(expand, sizeof expand)},
+        {"", nullptr, REG_DWORD, std::string(reinterpret_cast<const char*>(&dword), 4)},
+        {"Sub", nullptr, REG_BINARY, std::string(reinterpret_cast<const char*>(binary), 4)},
+        {"Long", nullptr, REG_SZ, kLong + '\0'},
+    };
+    for (const Case& c : cases) {
+        scratch_.Set(c.sub, c.name, c.type, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
+    }
+    scratch_.SetText("Sub", "Text", "t");
+    scratch_.SetText("Long", "Text", "l");
+
+    ASSERT_TRUE(Load(root_));
+    EXPECT_EQ(Describe(root_), "Root=''{Long=''{Text='l'},Sub=''{Text='t'}}");
+
+    // A node of such a name with a text is a setting the program made: it becomes REG_SZ.
+    Add(root_, "Dword", "");  // what looking up a missing setting leaves behind
+    Add(root_, "Binary", "7");
+    ASSERT_TRUE(Save(root_));
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name ? c.name : "(default)");
+        if (c.name != nullptr && std::string(c.name) == "Binary") {
+            EXPECT_EQ(scratch_.Get(c.sub, c.name), SzValue("7"));
+        } else {
+            EXPECT_EQ(scratch_.Get(c.sub, c.name), (RawValue{ERROR_SUCCESS, c.type, c.bytes}));
+        }
+    }
+}
+
+TEST_F(CfgRegistryTest, SubkeyThatCannotBeCreatedIsSkippedWithItsSubtree) {
+    Add(Add(root_, kLong.c_str()), "Lost", "1");
+    Add(Add(root_, "Next"), "Kept", "2");
+    ASSERT_TRUE(Save(root_));
+    EXPECT_EQ(scratch_.Get("Next", "Kept"), SzValue("2"));
+    EXPECT_EQ(scratch_.Get("", "Lost").status, ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(CfgRegistryTest, SaveFailsWhenTheLocationKeyCannotBeCreated) {
+    Add(root_, "Language", "1");
+    EXPECT_FALSE(SaveRegistry(root_, (scratch_.Location() + "/" + kLong).c_str()));
+    EXPECT_EQ(scratch_.Get("", "Language").status, ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(CfgRegistryTest, TreeTakesOnlyTheExactPrefixAsRegistryLocation) {
+    scratch_.SetText("", "Language", "de");
+    std::string lower = "hkcu:" + scratch_.Location().substr(5);
+
+    KCfgTree tree;
+    EXPECT_FALSE(tree.Load(lower.c_str()));  // a file path, and no such file
+    EXPECT_EQ(tree.Root()->ChildCount(), 0);
+    ASSERT_TRUE(tree.Load(scratch_.Location().c_str()));
+    EXPECT_EQ(tree.ValueAt("Language"), "de");
+
+    tree.ValueAt("Language") = "fr";
+    tree.Save(lower.c_str());
+    EXPECT_EQ(scratch_.Get("", "Language"), SzValue("de"));
+    ASSERT_TRUE(tree.Save(scratch_.Location().c_str()));
+    EXPECT_EQ(scratch_.Get("", "Language"), SzValue("fr"));
+}
+
+}  // namespace

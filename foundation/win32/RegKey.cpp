@@ -1,0 +1,68 @@
+#include "RegKey.h"
+
+#include <cstring>
+
+RegKey& RegKey::operator=(RegKey&& other) noexcept {
+    if (this != &other) {
+        Close();
+        key_ = other.Detach();
+    }
+    return *this;
+}
+
+LONG RegKey::Open(HKEY parent, const char* name) {
+    HKEY opened = nullptr;
+    LONG status = RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, &opened);
+    if (status == ERROR_SUCCESS) {
+        Close();
+        key_ = opened;
+    }
+    return status;
+}
+
+LONG RegKey::Create(HKEY parent, const char* name) {
+    HKEY created = nullptr;
+    LONG status = RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                                  nullptr, &created, nullptr);
+    if (status == ERROR_SUCCESS) {
+        Close();
+        key_ = created;
+    }
+    return status;
+}
+
+LONG RegKey::Close() {
+    if (key_ == nullptr) {
+        return ERROR_SUCCESS;
+    }
+    LONG status = RegCloseKey(key_);
+    key_ = nullptr;
+    return status;
+}
+
+HKEY RegKey::Detach() {
+    HKEY key = key_;
+    key_ = nullptr;
+    return key;
+}
+
+LONG RegKey::QueryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) const {
+    return RegQueryValueExA(key_, name, nullptr, type, data, size);
+}
+
+LONG RegKey::SetValue(const char* name, DWORD type, const void* data, DWORD size) {
+    return RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size);
+}
+
+LONG RegKey::SetText(const char* name, const char* text) {
+    return SetValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+LONG RegKey::EnumKey(DWORD index, char* name, DWORD* nameSize) const {
+    return RegEnumKeyExA(key_, index, name, nameSize, nullptr, nullptr, nullptr, nullptr);
+}
+
+LONG RegKey::EnumValue(DWORD index, char* name, DWORD* nameSize, DWORD* type, BYTE* data,
+                       DWORD* dataSize) const {
+    return RegEnumValueA(key_, index, name, nameSize, nullptr, type, data, dataSize);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+// An open registry key, closed when the object goes. Every call returns the LONG status of the
+// system call behind it (ERROR_SUCCESS on success); the comments say what a failure leaves alone.
+// Keys are always opened with KEY_ALL_ACCESS: the settings are read and written through the
+// same handles.
+class RegKey {
+public:
+    RegKey() = default;
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+    RegKey(RegKey&& other) noexcept : key_(other.Detach()) {}
+    RegKey& operator=(RegKey&& other) noexcept;
+    ~RegKey() { Close(); }
+
+    // Opens the existing subkey name of parent. On failure the key held before stays held.
+    LONG Open(HKEY parent, const char* name);
+    // Opens the subkey name of parent, creating it (non-volatile) when missing. On failure the
+    // key held before stays held.
+    LONG Create(HKEY parent, const char* name);
+    // Closes the key held, if any; afterwards nothing is held, whatever the status.
+    LONG Close();
+
+    bool IsOpen() const { return key_ != nullptr; }
+    HKEY Handle() const { return key_; }
+    // Gives up ownership: the caller closes the returned key.
+    HKEY Detach();
+
+    // Reads the type and data of value name (null or "" for the default value). *size is the
+    // buffer size on entry and the data size on return; data may be null to ask for type and
+    // size only. On failure *type and data are left as the system leaves them (unspecified).
+    LONG QueryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) const;
+    // Writes value name with the given type and size bytes of data. On failure the stored value
+    // is unchanged.
+    LONG SetValue(const char* name, DWORD type, const void* data, DWORD size);
+    // Writes text as a REG_SZ value, its terminator included in the size.
+    LONG SetText(const char* name, const char* text);
+
+    // Name of the subkey at index; *nameSize is the buffer size on entry (terminator included)
+    // and the name length on return. ERROR_NO_MORE_ITEMS past the last subkey, ERROR_MORE_DATA
+    // when the name does not fit; the buffer is then unspecified.
+    LONG EnumKey(DWORD index, char* name, DWORD* nameSize) const;
+    // Name, type and data of the value at index; sizes as for EnumKey (name) and QueryValue
+    // (data). ERROR_MORE_DATA when the name or the data does not fit; the buffers are then
+    // unspecified.
+    LONG EnumValue(DWORD index, char* name, DWORD* nameSize, DWORD* type, BYTE* data,
+                   DWORD* dataSize) const;
+
+private:
+    HKEY key_ = nullptr;
+};
