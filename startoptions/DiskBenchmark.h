@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+#include "KStr.h"
+
+// The portable half of the disk benchmark: where the scratch file goes, which blocks are read
+// back, and how the elapsed time becomes a rating. win32/MeasureDiskSpeed does the transfers.
+
+constexpr const char* kDiskTestFileName = "krumbeltestfile.tmp";
+constexpr int kDiskTestBlockSize = 65536;  // one write, and the buffer
+constexpr int kDiskTestWrites = 64;        // 4 MiB in all
+constexpr int kDiskTestReadSize = 8192;
+constexpr int kDiskTestReads = 64;
+
+// The scratch file in the root of the drive that holds the program: the program path cut right
+// after its first slash or backslash, then the file name. Empty when the path has no separator
+// (there is then no root to test).
+KStr DiskTestFilePath(const char* programPath);
+
+// The classic C library generator (seed 1 by default): state = state * 214013 + 2531011 modulo
+// 2^32, each draw (state >> 16) & 0x7FFF. Reproduced here because runtimes' rand() differ, and
+// the benchmark must read the same blocks everywhere.
+class ClassicRandom {
+public:
+    explicit ClassicRandom(uint32_t seed = 1) : state_(seed) {}
+    int Next() {
+        state_ = state_ * 214013u + 2531011u;
+        return static_cast<int>((state_ >> 16) & 0x7FFF);
+    }
+
+private:
+    uint32_t state_;
+};
+
+// Offset of a random read: a multiple of 8 KiB inside the 4 MiB written.
+inline uint32_t DiskTestReadOffset(int draw) {
+    return static_cast<uint32_t>(draw & 0x1FF) * kDiskTestReadSize;
+}
+
+// 500 ms or less rate 100, 1500 ms or more 0, linear in between (truncated).
+int32_t DiskRatingFromElapsed(int64_t elapsedMs);

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "DiskBenchmark.h"
+
+namespace {
+
+TEST(DiskBenchmark, ClassicGeneratorSequence) {
+    ClassicRandom random;
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+    for (int draw : expected) {
+        EXPECT_EQ(random.Next(), draw);
+    }
+}
+
+TEST(DiskBenchmark, ReadOffsetsStayInsideTheWrittenFile) {
+    EXPECT_EQ(DiskTestReadOffset(41), 41u * 8192);
+    EXPECT_EQ(DiskTestReadOffset(18467), (18467u & 0x1FF) * 8192);
+    ClassicRandom random;
+    for (int i = 0; i < 1000; ++i) {
+        uint32_t offset = DiskTestReadOffset(random.Next());
+        EXPECT_EQ(offset % kDiskTestReadSize, 0u);
+        EXPECT_LE(offset + kDiskTestReadSize,
+                  static_cast<uint32_t>(kDiskTestWrites) * kDiskTestBlockSize);
+    }
+}
+
+TEST(DiskBenchmark, ScratchFileLandsInTheProgramsDriveRoot) {
+    const char* cases[][2] = {
+        {"C:\\Games\\Krumbel\\Quorvel.exe", "C:\\krumbeltestfile.tmp"},
+        {"D:\\Quorvel.exe", "D:\\krumbeltestfile.tmp"},
+        {"Z:/work/build/Quorvel.exe", "Z:/krumbeltestfile.tmp"},
+        {"\\\\server\\share\\Quorvel.exe", "\\krumbeltestfile.tmp"},
+        {"Quorvel.exe", ""},
+        {"", ""},
+    };
+    for (const auto& [program, file] : cases) {
+        EXPECT_STREQ(DiskTestFilePath(program).Text(), file) << program;
+    }
+}
+
+TEST(DiskBenchmark, RatingFromElapsedTime) {
+    const int64_t cases[][2] = {{0, 100},   {500, 100},     {501, 99},       {1000, 50},
+                                {1234, 26}, {1499, 0},      {1500, 0},       {99999, 0},
+                                {-20, 100}, {INT64_MAX, 0}, {INT64_MIN, 100}};
+    for (const auto& [ms, rating] : cases) {
+        EXPECT_EQ(DiskRatingFromElapsed(ms), rating) << ms << " ms";
+    }
+}
+
+}  // namespace
