@@ -1,0 +1,220 @@
+#include "DisplayLists.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool ValidIndex(int32_t index, int32_t count) {
+    return index >= 0 && index < count;
+}
+
+const AdapterInfo* AdapterAt(const DisplayCatalogue& adapters, int32_t index) {
+    return ValidIndex(index, adapters.Count()) ? &adapters[index] : nullptr;
+}
+
+int32_t GreatestCommonDivisor(int32_t a, int32_t b) {
+    a = std::abs(a);
+    b = std::abs(b);
+    while (b != 0) {
+        int32_t rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a == 0 ? 1 : a;
+}
+
+bool GuidTextMatches(const Guid& guid, const KStr& text) {
+    return GuidToText(guid).CompareNoCase(text.Text()) == 0;
+}
+
+}  // namespace
+
+KStr AdapterItemText(const AdapterInfo& adapter) {
+    return adapter.description + " (" + adapter.identity + ")";
+}
+
+KStr DeviceItemText(const DeviceInfo& device) {
+    KStr text = device.name;
+    if (device.hardwareTnL) {
+        text += " (Hardware TnL)";
+    }
+    if (!device.usable) {
+        text += " (unsupported)";
+    }
+    return text;
+}
+
+KStr ModeItemText(const ModeInfo& mode) {
+    int32_t divisor = GreatestCommonDivisor(mode.width, mode.height);
+    return KStr("%d x %d (%d:%d)", mode.width, mode.height, mode.width / divisor,
+                mode.height / divisor);
+}
+
+ListContent AdapterList(const DisplayCatalogue& adapters, int32_t requested) {
+    ListContent list;
+    int32_t usableCount = 0;
+    int32_t lastUsable = -1;
+    for (int32_t i = 0; i < adapters.Count(); ++i) {
+        if (adapters[i].usable) {
+            ++usableCount;
+            lastUsable = i;
+        }
+        list.items.push_back(AdapterItemText(adapters[i]));
+    }
+    list.selection = ValidIndex(requested, adapters.Count()) ? requested : -1;
+    list.enabled = usableCount != 1;
+    if (usableCount == 1) {
+        list.selection = lastUsable;
+    }
+    return list;
+}
+
+ListContent DeviceList(DisplayCatalogue& adapters, int32_t adapter, int32_t requested) {
+    ListContent list;
+    if (!ValidIndex(adapter, adapters.Count())) {
+        return list;
+    }
+    GrowArray<DeviceInfo>& devices = adapters[adapter].devices;
+    int32_t usableCount = 0;
+    int32_t lastUsable = -1;
+    for (int32_t i = 0; i < devices.Count(); ++i) {
+        DeviceInfo& device = devices[i];
+        if (device.hardwareTnL) {
+            device.usable = false;
+        }
+        if (device.usable) {
+            ++usableCount;
+            lastUsable = i;
+        }
+        list.items.push_back(DeviceItemText(device));
+    }
+    list.selection = ValidIndex(requested, devices.Count()) ? requested : -1;
+    list.enabled = usableCount != 1;
+    if (usableCount == 1) {
+        list.selection = lastUsable;
+    }
+    return list;
+}
+
+ListContent ModeList(const DisplayCatalogue& adapters, int32_t adapter, int32_t requested) {
+    ListContent list;
+    const AdapterInfo* info = AdapterAt(adapters, adapter);
+    if (info == nullptr) {
+        return list;
+    }
+    for (const ModeInfo& mode : info->modes) {
+        list.items.push_back(ModeItemText(mode));
+    }
+    list.selection = ValidIndex(requested, info->modes.Count()) ? requested : -1;
+    return list;
+}
+
+bool OkAllowed(const DisplayCatalogue& adapters, int32_t adapter, int32_t device) {
+    const AdapterInfo* info = AdapterAt(adapters, adapter);
+    return info != nullptr && info->usable && ValidIndex(device, info->devices.Count()) &&
+           info->devices[device].usable;
+}
+
+int32_t FindAdapter(const DisplayCatalogue& adapters, const KStr& guidText) {
+    for (int32_t i = 0; i < adapters.Count(); ++i) {
+        if (GuidTextMatches(adapters[i].guid, guidText)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int32_t FindDevice(const DisplayCatalogue& adapters, int32_t adapter, const KStr& guidText) {
+    const AdapterInfo* info = AdapterAt(adapters, adapter);
+    if (info == nullptr) {
+        return -1;
+    }
+    for (int32_t i = 0; i < info->devices.Count(); ++i) {
+        if (GuidTextMatches(info->devices[i].guid, guidText)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int32_t FindMode(const DisplayCatalogue& adapters, int32_t adapter, int32_t width, int32_t height) {
+    const AdapterInfo* info = AdapterAt(adapters, adapter);
+    if (info == nullptr) {
+        return -1;
+    }
+    for (int32_t i = 0; i < info->modes.Count(); ++i) {
+        if (info->modes[i].width == width && info->modes[i].height == height) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int32_t BestFitMode(const GrowArray<ModeInfo>& modes, int32_t desktopWidth, int32_t desktopHeight) {
+    constexpr int64_t kClearlyCloser = 256;
+    int32_t best = -1;
+    int64_t bestDistance = 10000;
+    for (int32_t i = 0; i < modes.Count(); ++i) {
+        const ModeInfo& mode = modes[i];
+        bool candidate =
+            (mode.width < desktopWidth && mode.height < desktopHeight) || desktopWidth == 800;
+        int64_t distance = std::llabs(int64_t{desktopWidth} - mode.width) +
+                           std::llabs(int64_t{desktopHeight} - mode.height);
+        if (candidate && distance < bestDistance - kClearlyCloser) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+int32_t StoredAdapterIndex(const DisplayCatalogue& adapters, const DisplayChoice& stored) {
+    int32_t found = FindAdapter(adapters, stored.adapterGuid);
+    return found >= 0 ? found : 0;
+}
+
+int32_t StoredDeviceIndex(const DisplayCatalogue& adapters, int32_t adapter,
+                          const DisplayChoice& stored) {
+    int32_t found = FindDevice(adapters, adapter, stored.deviceGuid);
+    return found >= 0 ? found : 1;
+}
+
+int32_t StoredModeIndex(const DisplayCatalogue& adapters, int32_t adapter,
+                        const DisplayChoice& stored, bool useDefaults, int32_t desktopWidth,
+                        int32_t desktopHeight) {
+    const AdapterInfo* info = AdapterAt(adapters, adapter);
+    if (info == nullptr) {
+        return -1;
+    }
+    if (!useDefaults) {
+        int32_t exact = FindMode(adapters, adapter, stored.width, stored.height);
+        if (exact >= 0) {
+            return exact;
+        }
+    }
+    return BestFitMode(info->modes, desktopWidth, desktopHeight);
+}
+
+DisplayChoice ChoiceFromLists(const DisplayCatalogue& adapters, int32_t adapter, int32_t device,
+                              int32_t mode, bool fullScreen) {
+    DisplayChoice choice;
+    choice.fullScreen = fullScreen;
+    const AdapterInfo* info = AdapterAt(adapters, adapter);
+    if (info == nullptr) {
+        return choice;
+    }
+    choice.hasAdapter = true;
+    choice.adapterGuid = GuidToText(info->guid);
+    if (ValidIndex(device, info->devices.Count())) {
+        const DeviceInfo& chosen = info->devices[device];
+        choice.hasDevice = true;
+        choice.deviceGuid = GuidToText(chosen.guid);
+        choice.hardwareTnL = chosen.hardwareTnL;
+    }
+    if (ValidIndex(mode, info->modes.Count())) {
+        choice.hasMode = true;
+        choice.width = info->modes[mode].width;
+        choice.height = info->modes[mode].height;
+    }
+    return choice;
+}
