@@ -32,12 +32,6 @@ int FormatInto(char (&work)[KStr::kFormatLimit + 1], const char* format, va_list
     return written < KStr::kFormatLimit ? written : KStr::kFormatLimit;
 }
 
-uint32_t LastWord(const char* text, int length) {
-    uint32_t word;
-    std::memcpy(&word, text + length - 4, sizeof word);
-    return word;
-}
-
 }  // namespace
 
 static_assert(sizeof(int32_t) * 3 == 12, "the buffer header is three 32-bit fields");
@@ -260,20 +254,6 @@ KStr operator+(char c, const KStr& a) {
 }
 
 // Different lengths, then different last words, reject before any byte-wise comparison.
-bool operator==(const KStr& a, const KStr& b) {
-    if (a.buffer_ == b.buffer_) {
-        return true;
-    }
-    const int length = a.Length();
-    if (length != b.Length()) {
-        return false;
-    }
-    if (length >= 4 && LastWord(a.Text(), length) != LastWord(b.Text(), length)) {
-        return false;
-    }
-    return std::memcmp(a.Text(), b.Text(), length) == 0;
-}
-
 bool operator==(const KStr& a, const char* b) {
     return std::strcmp(a.Text(), OrEmpty(b)) == 0;
 }

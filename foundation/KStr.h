@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <type_traits>
 
 // The printf flavour the formatting members follow. MinGW's headers name the conforming one when
@@ -65,7 +66,20 @@ public:
     KStr& operator+=(const char* b);  // b may point into this string's own text
 
     // Comparison: byte-wise on unsigned bytes.
-    friend bool operator==(const KStr& a, const KStr& b);
+    // Inline: rejects on the length, then on the last four bytes, before comparing the rest.
+    friend bool operator==(const KStr& a, const KStr& b) {
+        if (a.buffer_ == b.buffer_) {
+            return true;
+        }
+        const int length = a.Length();
+        if (length != b.Length()) {
+            return false;
+        }
+        if (length >= 4 && LastWord(a.Text(), length) != LastWord(b.Text(), length)) {
+            return false;
+        }
+        return std::memcmp(a.Text(), b.Text(), length) == 0;
+    }
     friend bool operator!=(const KStr& a, const KStr& b) { return !(a == b); }
     friend bool operator==(const KStr& a, const char* b);
     friend bool operator!=(const KStr& a, const char* b) { return !(a == b); }
@@ -112,6 +126,11 @@ private:
     struct Adopt {};
     KStr(Adopt, Buffer* fresh);  // takes a buffer that nobody holds yet
 
+    static uint32_t LastWord(const char* text, int length) {
+        uint32_t word;
+        std::memcpy(&word, text + length - 4, sizeof word);
+        return word;
+    }
     static int CapacityFor(int request);
     static char* TextOf(Buffer* buffer) { return reinterpret_cast<char*>(buffer + 1); }
     static Buffer* Allocate(int request);
