@@ -1,0 +1,24 @@
+// The tweak parameters in the game's settings: each is a value named after the parameter in the
+// key of its group ("Performance" or "Misc") below the settings root, stored as number text.
+// Every operation loads the whole tree below the root afresh, so a store keeps the settings of
+// the game and of the start-options program. Failures are silent: unreadable settings read as 0.
+#pragma once
+
+#include "KCfgTree.h"
+#include "TweakParameter.h"
+
+// Where the game and its configuration programs keep their settings.
+inline constexpr char kSettingsLocation[] = "HKCU:Software/Harnwick/Krumbel";
+
+// Sets current and loaded of every record from tree. A missing value reads as 0 (not the
+// default) and is added to the tree in memory only; numbers are truncated toward zero and
+// saturate at the 32-bit limits; nothing is clamped to the parameter's range.
+void TakeParametersFrom(KCfgTree& tree, TweakParameterTable& table);
+// Sets every record's current in tree, as number text, creating missing groups and values.
+void PutParametersInto(KCfgTree& tree, const TweakParameterTable& table);
+
+// TakeParametersFrom a tree loaded from location; writes nothing there.
+void ReadParameters(TweakParameterTable& table, const char* location = kSettingsLocation);
+// Stores every record's current at location, keeping everything else stored there, then reads
+// all values back, so that loaded shows what the store left behind.
+void WriteParameters(TweakParameterTable& table, const char* location = kSettingsLocation);
