@@ -84,7 +84,12 @@ KStr KStr::Left(int count) const {
     return Mid(0, count);
 }
 
+// A count of 0 or less gives the empty text, as Mid would, without computing a start that may
+// not fit an int.
 KStr KStr::Right(int count) const {
+    if (count <= 0) {
+        return KStr("");
+    }
     return Mid(Length() - count, count);
 }
 

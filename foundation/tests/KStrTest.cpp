@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <regex>
 #include <string>
@@ -110,6 +111,19 @@ TEST(KStrExtract, MidLeftRightClampTheirBounds) {
         EXPECT_EQ(S(c.result), c.expected);
         EXPECT_EQ(c.result.Length(), static_cast<int>(std::string(c.expected).size()));
     }
+}
+
+// Found by fuzzing: Right(INT_MIN) computed its start as Length() - INT_MIN, an overflow.
+TEST(KStrExtract, IntLimitsClampLikeAnyCount) {
+    const KStr abc("abc");
+    EXPECT_EQ(S(abc.Right(INT_MIN)), "");
+    EXPECT_EQ(S(abc.Right(INT_MAX)), "");
+    EXPECT_EQ(S(abc.Left(INT_MIN)), "");
+    EXPECT_EQ(S(abc.Left(INT_MAX)), "abc");
+    EXPECT_EQ(S(abc.Mid(1, INT_MAX)), "bc");
+    EXPECT_EQ(S(abc.Mid(INT_MAX)), "");
+    EXPECT_EQ(S(abc.Mid(INT_MAX, INT_MIN)), "");
+    EXPECT_EQ(S(abc.Mid(INT_MIN, INT_MAX)), "");
 }
 
 TEST(KStrSearch, FindSpanAndTrim) {
