@@ -113,11 +113,13 @@ TEST_F(CfgRegistryTest, LoadSaveLoadGivesTheSameTree) {
 }
 
 TEST_F(CfgRegistryTest, SaveWritesInPlaceAndKeepsWhatTheTreeDoesNotHold) {
+    // Screen has no subkeys, so nothing but writing in place would keep its other values.
     scratch_.SetText("Screen", "Other", "kept");
     scratch_.SetText("Screen", kLong.c_str(), "long name");
     scratch_.SetText("Screen", "LongData", kLong);
-    scratch_.SetText("Screen\\Sub", "Deep", "kept too");
+    scratch_.SetText("Misc\\Sub", "Deep", "kept too");
     Add(Add(root_, "Screen"), "Width", "800");
+    Add(Add(root_, "Misc"), "Other", "1");
 
     ASSERT_TRUE(Save(root_));
 
@@ -125,7 +127,7 @@ TEST_F(CfgRegistryTest, SaveWritesInPlaceAndKeepsWhatTheTreeDoesNotHold) {
     EXPECT_EQ(scratch_.Get("Screen", "Other"), SzValue("kept"));
     EXPECT_EQ(scratch_.Get("Screen", kLong.c_str()), SzValue("long name"));
     EXPECT_EQ(scratch_.Get("Screen", "LongData"), SzValue(kLong));
-    EXPECT_EQ(scratch_.Get("Screen\\Sub", "Deep"), SzValue("kept too"));
+    EXPECT_EQ(scratch_.Get("Misc\\Sub", "Deep"), SzValue("kept too"));
 }
 
 TEST_F(CfgRegistryTest, EntriesThatDoNotFitAreSkippedAndTheRestIsRead) {

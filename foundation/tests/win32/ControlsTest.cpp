@@ -1,0 +1,175 @@
+// The control wrappers against real controls under Wine: what each control answers through
+// them, especially where a control clamps or refuses.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "Edit.h"
+#include "GdiHandles.h"
+#include "ListBox.h"
+#include "Static.h"
+#include "Trackbar.h"  // with <commctrl.h>
+
+namespace {
+
+class ControlsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+    }
+
+    // The parent stays hidden unless a test needs visibility: Wine takes seconds over each
+    // visible top-level window on a display without a window manager.
+    ControlsTest() {
+        parent_ = CreateWindowExA(0, "STATIC", "controls", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
+                                  nullptr, nullptr, nullptr, nullptr);
+    }
+    ~ControlsTest() override { DestroyWindow(parent_); }
+
+    HWND Create(const char* className, DWORD style, const char* text = "") {
+        return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, 10, 200, 150,
+                               parent_, nullptr, nullptr, nullptr);
+    }
+
+    HWND parent_ = nullptr;
+};
+
+TEST_F(ControlsTest, TrackbarKeepsPositionInsideItsRange) {
+    struct Case {
+        int minimum, maximum, position, expected;
+    };
+    const Case cases[] = {
+        {10, 40, 25, 25},         {10, 40, 5, 10},          {10, 40, 99, 40},
+        {2, 500, 0, 2},           {1, 40000, 20000, 20000},  // beyond 16 bits
+        {1024, 32768, 500, 1024}, {-100, -10, 0, -10},      {0, 0, 7, 0},
+    };
+    Trackbar trackbar(Create(TRACKBAR_CLASSA, TBS_HORZ | TBS_NOTICKS));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.minimum) + ".." + std::to_string(c.maximum) + " <- " +
+                     std::to_string(c.position));
+        trackbar.SetRange(c.minimum, c.maximum, false);
+        trackbar.SetPos(c.position);
+        EXPECT_EQ(trackbar.GetRangeMin(), c.minimum);
+        EXPECT_EQ(trackbar.GetRangeMax(), c.maximum);
+        EXPECT_EQ(trackbar.GetPos(), c.expected);
+    }
+
+    // A new range also moves the position into it.
+    trackbar.SetRange(10, 40, false);
+    trackbar.SetPos(35);
+    trackbar.SetRange(0, 20, true);
+    EXPECT_EQ(trackbar.GetPos(), 20);
+
+    int previous = trackbar.SetPageSize(5);
+    EXPECT_NE(previous, 5);
+    EXPECT_EQ(trackbar.GetPageSize(), 5);
+}
+
+TEST_F(ControlsTest, ComboBoxAnswersErrorForNoOrBadSelection) {
+    ComboBox combo(Create("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL));
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+    EXPECT_EQ(combo.GetCount(), 0);
+
+    EXPECT_EQ(combo.AddString("Low"), 0);
+    EXPECT_EQ(combo.AddString("Medium"), 1);
+    EXPECT_EQ(combo.AddString("High"), 2);
+    EXPECT_EQ(combo.SetCurSel(1), 1);
+    EXPECT_EQ(combo.GetCurSel(), 1);
+    EXPECT_STREQ(combo.GetLBText(1).Text(), "Medium");
+    EXPECT_STREQ(combo.GetLBText(7).Text(), "");
+
+    EXPECT_EQ(combo.SetCurSel(3), CB_ERR);  // out of range: no selection afterwards
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+    combo.SetCurSel(2);
+    combo.SetCurSel(-1);
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+
+    static const char kText[] = "item text";
+    combo.SetItemData(0, reinterpret_cast<LPARAM>(kText));
+    EXPECT_EQ(combo.GetItemData(0), reinterpret_cast<LPARAM>(kText));
+    EXPECT_EQ(combo.GetItemData(9), CB_ERR);
+
+    combo.ResetContent();
+    EXPECT_EQ(combo.GetCount(), 0);
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+}
+
+TEST_F(ControlsTest, ListBoxKeepsTabbedRowsAndSelection) {
+    ListBox list(Create("LISTBOX", LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT));
+    const int stops[] = {110, 140, 170, 200};
+    EXPECT_TRUE(list.SetTabStops(4, stops));
+
+    const char* rows[] = {"Name\tMin\tMax\tCurrent\tDefault",
+                          "DIPYieldThreshold\t1\t40000\t20000\t20000",
+                          "MinThreadSleep\t2\t500\t-5\t10"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(list.AddString(rows[i]), i);  // not sorted: rows stay in insertion order
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_STREQ(list.GetText(i).Text(), rows[i]);
+    }
+    EXPECT_STREQ(list.GetText(3).Text(), "");
+
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+    EXPECT_EQ(list.SetCurSel(2), 2);
+    EXPECT_EQ(list.GetCurSel(), 2);
+    EXPECT_EQ(list.SetCurSel(-1), LB_ERR);  // clears the selection, answered with LB_ERR
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+
+    list.ResetContent();
+    EXPECT_EQ(list.GetCount(), 0);
+}
+
+TEST_F(ControlsTest, TextVisibilityCheckAndEnableRoundTrip) {
+    Edit edit(Create("EDIT", ES_AUTOHSCROLL | WS_BORDER));
+    const std::string longText(5000, 'e');
+    for (const std::string& text : {std::string("2048"), std::string(), longText}) {
+        EXPECT_TRUE(edit.SetText(text.c_str()));
+        EXPECT_EQ(std::string(edit.GetText().Text()), text);
+    }
+
+    ShowWindow(parent_, SW_SHOW);
+    Static label(Create("STATIC", SS_LEFT, "Label"));
+    EXPECT_STREQ(label.GetText().Text(), "Label");
+    label.Show(false);
+    EXPECT_FALSE(label.IsVisible());
+    label.Show(true);
+    EXPECT_TRUE(label.IsVisible());
+
+    Button check(Create("BUTTON", BS_AUTOCHECKBOX, "Full screen"));
+    EXPECT_FALSE(check.IsChecked());
+    check.SetCheck(true);
+    EXPECT_TRUE(check.IsChecked());
+    check.Enable(false);
+    EXPECT_FALSE(check.IsEnabled());
+    check.Enable(true);
+    EXPECT_TRUE(check.IsEnabled());
+
+    SetFocus(edit.Handle());
+    EXPECT_TRUE(edit.HasFocus());
+    EXPECT_FALSE(check.HasFocus());
+    EXPECT_FALSE(Window().HasFocus());
+}
+
+TEST(GdiHandlesTest, HolderDeletesExactlyOnceAndMovesOwnership) {
+    HBRUSH raw = CreateSolidBrush(RGB(1, 2, 3));
+    {
+        Brush first(raw);
+        Brush second(std::move(first));
+        EXPECT_EQ(first.Get(), nullptr);
+        EXPECT_EQ(second.Get(), raw);
+        EXPECT_NE(GetObjectType(raw), 0u);
+    }
+    EXPECT_EQ(GetObjectType(raw), 0u);  // deleted when the last holder went
+
+    Bitmap bitmap(CreateBitmap(4, 4, 1, 1, nullptr));
+    HBITMAP old = bitmap.Get();
+    bitmap.Reset(CreateBitmap(2, 2, 1, 1, nullptr));
+    EXPECT_EQ(GetObjectType(old), 0u);
+    EXPECT_EQ(GetObjectType(bitmap.Get()), static_cast<DWORD>(OBJ_BITMAP));
+}
+
+}  // namespace

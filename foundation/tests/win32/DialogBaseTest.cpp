@@ -1,0 +1,102 @@
+// The modal dialog base against a real dialog under Wine: the object is found from the window,
+// every hook is reached by the message that a user's action produces, and results come back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DialogBase.h"
+#include "DialogTestRes.h"
+#include "GdiHandles.h"
+
+namespace {
+
+constexpr UINT_PTR kTimer = 7;
+
+// Walks through the hooks: init starts a timer, the timer clicks a button, the click asks the
+// dialog for a label colour, and then the dialog is closed from its close box.
+class ScriptedDialog : public DialogBase {
+public:
+    ScriptedDialog() : DialogBase(IDD_TEST), brush_(CreateSolidBrush(RGB(255, 255, 255))) {}
+
+    HBRUSH LabelBrush() const { return brush_.Get(); }
+
+    std::string log;
+    INT_PTR colourAnswer = 0;
+    bool userDataWasThis = false;
+
+protected:
+    bool OnInitDialog() override {
+        log += "init;";
+        userDataWasThis =
+            GetWindowLongPtrA(Handle(), GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this);
+        SetTimer(Handle(), kTimer, 10, nullptr);
+        return true;
+    }
+    void OnTimer(UINT_PTR id) override {
+        log += "timer " + std::to_string(id) + ";";
+        KillTimer(Handle(), id);
+        PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(IDC_PRESS, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Item(IDC_PRESS)));
+    }
+    bool OnCommand(int id, int code) override {
+        log += "command " + std::to_string(id) + "/" + std::to_string(code) + ";";
+        colourAnswer =
+            SendMessageA(Handle(), WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(Item(IDC_LABEL)));
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        return true;
+    }
+    // The label also asks for its colour whenever it paints.
+    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR* result) override {
+        if (message != WM_CTLCOLORSTATIC) {
+            return false;
+        }
+        *result = reinterpret_cast<INT_PTR>(brush_.Get());
+        return true;
+    }
+    void OnCancel() override {
+        log += "cancel;";
+        End(42);
+    }
+
+private:
+    Brush brush_;
+};
+
+TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
+    ScriptedDialog dialog;
+    EXPECT_EQ(dialog.RunModal(), 42);
+    EXPECT_EQ(dialog.log, "init;timer 7;command 1001/0;cancel;");
+    EXPECT_TRUE(dialog.userDataWasThis);
+    EXPECT_EQ(dialog.colourAnswer, reinterpret_cast<INT_PTR>(dialog.LabelBrush()));
+    EXPECT_EQ(dialog.Handle(), nullptr);  // the window is gone
+}
+
+// Without overrides, IDOK and IDCANCEL end the dialog with their own ids.
+class PressingDialog : public DialogBase {
+public:
+    explicit PressingDialog(int button) : DialogBase(IDD_TEST), button_(button) {}
+
+protected:
+    bool OnInitDialog() override {
+        PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
+        return true;
+    }
+
+private:
+    int button_;
+};
+
+TEST(DialogBaseTest, OkAndCancelEndWithTheirIds) {
+    EXPECT_EQ(PressingDialog(IDOK).RunModal(), IDOK);
+    EXPECT_EQ(PressingDialog(IDCANCEL).RunModal(), IDCANCEL);
+}
+
+TEST(DialogBaseTest, MissingTemplateGivesMinusOne) {
+    class Missing : public DialogBase {
+    public:
+        Missing() : DialogBase(4242) {}
+    };
+    EXPECT_EQ(Missing().RunModal(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#include "DialogBase.h"
+
+INT_PTR DialogBase::RunModal(HWND owner, HINSTANCE instance) {
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(resourceId_), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<DialogBase*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
+        dialog->hwnd_ = hwnd;
+        return dialog->OnInitDialog() ? TRUE : FALSE;
+    }
+    // Messages before WM_INITDIALOG (WM_SETFONT...) find no object yet.
+    auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (dialog == nullptr) {
+        return FALSE;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        dialog->hwnd_ = nullptr;
+        return FALSE;
+    }
+    return dialog->Dispatch(message, wParam, lParam);
+}
+
+INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            int id = LOWORD(wParam);
+            if (id == IDOK) {
+                OnOK();
+                return TRUE;
+            }
+            if (id == IDCANCEL) {
+                OnCancel();
+                return TRUE;
+            }
+            return OnCommand(id, HIWORD(wParam)) ? TRUE : FALSE;
+        }
+        case WM_TIMER:
+            OnTimer(wParam);
+            return FALSE;
+        default: {
+            INT_PTR result = FALSE;
+            return OnMessage(message, wParam, lParam, &result) ? result : FALSE;
+        }
+    }
+}
