@@ -15,6 +15,7 @@ run="$root/cmake/wine-run"
 ours='HKCU:Software/KrumbelBench/Tree'
 theirs='HKCU\Software\KrumbelBench\Reg'
 work=$(mktemp -d)
+drive_c="$state/prefix/drive_c"
 
 
 if [ ! -f "$state/loader" ]; then
@@ -23,7 +24,7 @@ if [ ! -f "$state/loader" ]; then
 fi
 cleanup() {
     sh "$run" "$state" --builtin reg delete 'HKCU\Software\KrumbelBench' /f >/dev/null 2>&1 || true
-    rm -rf "$work"
+    rm -rf "$work" "$drive_c/krumbel/bench.reg" "$drive_c/krumbel/export.reg"
 }
 trap cleanup EXIT
 
@@ -38,7 +39,6 @@ median() {
 }
 
 # The .reg file is written inside the prefix, so reg.exe reads it through a Windows path.
-drive_c="$state/prefix/drive_c"
 wine_quiet "$tool" reg 'C:\krumbel\bench.reg' "$ours" >/dev/null
 sed -i "s|KrumbelBench\\\\Tree|KrumbelBench\\\\Reg|" "$drive_c/krumbel/bench.reg"
 
