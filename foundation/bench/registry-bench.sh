@@ -2,82 +2,102 @@
 # Registry form of the tree against Wine's own `reg`, side by side in one run: Save then Load of
 # 1,000 REG_SZ values in 10 subkeys, and `reg import` then `reg export` of the same values.
 #   foundation/bench/registry-bench.sh <win64-build-dir> [rounds]
-# Each side is two Wine processes per round; the start-up of two empty processes is measured too
-# and taken off both, so the net figures compare the registry work. Medians over the rounds.
+# Each side takes two Wine processes. Starting a process costs more than the registry work and
+# varies with the machine's load, so each side is also run on an empty workload (our program
+# doing nothing; reg importing and exporting an empty key) and the net figure is the difference.
+# Medians over the rounds; the sides alternate within each round.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "$1" && pwd)
-rounds=${2:-5}
+rounds=${2:-7}
 state="$build/wine"
 tool="$build/foundation/registry_bench.exe"
 run="$root/cmake/wine-run"
-ours='HKCU:Software/KrumbelBench/Tree'
-theirs='HKCU\Software\KrumbelBench\Reg'
+location='HKCU:Software/KrumbelBench/Tree'
+bench_key='HKCU\Software\KrumbelBench'
 work=$(mktemp -d)
-drive_c="$state/prefix/drive_c"
-
+files="$state/prefix/drive_c/krumbel"
 
 if [ ! -f "$state/loader" ]; then
     echo "no Wine prefix in $state yet: run the win64 tests once (ctest)" >&2
     exit 1
 fi
 cleanup() {
-    sh "$run" "$state" --builtin reg delete 'HKCU\Software\KrumbelBench' /f >/dev/null 2>&1 || true
-    rm -rf "$work" "$drive_c/krumbel/bench.reg" "$drive_c/krumbel/export.reg"
+    sh "$run" "$state" --builtin reg delete "$bench_key" /f >/dev/null 2>&1 || true
+    rm -rf "$work" "$files/bench.reg" "$files/empty.reg" "$files/export.reg"
 }
 trap cleanup EXIT
 
 wine_quiet() {
     sh "$run" "$state" "$@" 2>/dev/null | tr -d '\r'
 }
+reg() {
+    wine_quiet --builtin reg "$@" >/dev/null
+}
 now_ms() {
     echo $(($(date +%s%N) / 1000000))
 }
 median() {
-    sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
+    sort -n "$work/$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
+}
+# time_into <file> <command...>: appends the command's wall time in milliseconds to file.
+time_into() {
+    file=$1
+    shift
+    t0=$(now_ms)
+    "$@"
+    echo $(($(now_ms) - t0)) >>"$work/$file"
 }
 
-# The .reg file is written inside the prefix, so reg.exe reads it through a Windows path.
-wine_quiet "$tool" reg 'C:\krumbel\bench.reg' "$ours" >/dev/null
-sed -i "s|KrumbelBench\\\\Tree|KrumbelBench\\\\Reg|" "$drive_c/krumbel/bench.reg"
+ours() {
+    wine_quiet "$tool" save "$location" >>"$work/save_inside"
+    wine_quiet "$tool" load "$location" >>"$work/load_inside"
+}
+ours_empty() {
+    wine_quiet "$tool" noop
+    wine_quiet "$tool" noop
+}
+theirs() {
+    reg import 'C:\krumbel\bench.reg'
+    reg export "$bench_key\\Reg" 'C:\krumbel\export.reg' /y
+}
+theirs_empty() {
+    reg import 'C:\krumbel\empty.reg'
+    reg export "$bench_key\\Empty" 'C:\krumbel\export.reg' /y
+}
 
-: >"$work/ours" ; : >"$work/theirs" ; : >"$work/startup" ; : >"$work/inside"
+# The same values as a .reg file, written by the program itself, under another key.
+mkdir -p "$files"
+wine_quiet "$tool" reg 'C:\krumbel\bench.reg' "$location" >/dev/null
+sed -i 's|KrumbelBench\\Tree|KrumbelBench\\Reg|' "$files/bench.reg"
+printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\KrumbelBench\\Empty]\r\n' >"$files/empty.reg"
+
 for i in $(seq "$rounds"); do
-    sh "$run" "$state" --builtin reg delete 'HKCU\Software\KrumbelBench' /f >/dev/null 2>&1 || true
-
-    t0=$(now_ms)
-    wine_quiet "$tool" noop
-    wine_quiet "$tool" noop
-    t1=$(now_ms)
-    echo $((t1 - t0)) >>"$work/startup"
-
-    t0=$(now_ms)
-    save_ms=$(wine_quiet "$tool" save "$ours")
-    load_ms=$(wine_quiet "$tool" load "$ours")
-    t1=$(now_ms)
-    echo $((t1 - t0)) >>"$work/ours"
-    echo "$save_ms $load_ms" | awk '{print $1 + $2}' >>"$work/inside"
-
-    t0=$(now_ms)
-    wine_quiet --builtin reg import 'C:\krumbel\bench.reg' >/dev/null
-    wine_quiet --builtin reg export "$theirs" 'C:\krumbel\export.reg' /y >/dev/null
-    t1=$(now_ms)
-    echo $((t1 - t0)) >>"$work/theirs"
+    reg delete "$bench_key" /f || true
+    time_into ours_whole ours
+    time_into theirs_whole theirs
+    time_into ours_base ours_empty
+    time_into theirs_base theirs_empty
 done
+reg export "$bench_key\\Reg" 'C:\krumbel\export.reg' /y
+exported=$(tr -d '\000' <"$files/export.reg" | grep -c '^"Setting' || true)
 
-ours_ms=$(median <"$work/ours")
-theirs_ms=$(median <"$work/theirs")
-startup_ms=$(median <"$work/startup")
-inside_ms=$(median <"$work/inside")
-exported=$(tr -d '\000' <"$drive_c/krumbel/export.reg" | grep -c '^"Setting' || true)
-echo "rounds: $rounds, values: 1000 in 10 subkeys (reg export wrote $exported)"
-echo "two empty processes (start-up):        ${startup_ms} ms"
-echo "Save + Load (two processes):           ${ours_ms} ms"
-echo "reg import + reg export (two processes): ${theirs_ms} ms"
-echo "Save + Load inside the process:        ${inside_ms} ms"
-awk -v o="$ours_ms" -v t="$theirs_ms" -v s="$startup_ms" -v i="$inside_ms" 'BEGIN {
-    printf "ratio, whole processes (ours / reg):  %.2f\n", o / t
-    if (t > s && o > s) printf "ratio, start-up taken off:           %.2f\n", (o - s) / (t - s)
-    if (t > s) printf "ratio, inside the process vs reg net: %.2f\n", i / (t - s)
+save=$(median save_inside)
+load=$(median load_inside)
+ours_whole=$(median ours_whole)
+ours_base=$(median ours_base)
+theirs_whole=$(median theirs_whole)
+theirs_base=$(median theirs_base)
+echo "rounds: $rounds; 1000 values in 10 subkeys (reg export found $exported)"
+echo "Save, Load inside our process:        $save ms, $load ms"
+echo "Save + Load, two processes:           $ours_whole ms (empty workload $ours_base ms)"
+echo "reg import + reg export:              $theirs_whole ms (empty workload $theirs_base ms)"
+awk -v s="$save" -v l="$load" -v ow="$ours_whole" -v ob="$ours_base" -v tw="$theirs_whole" \
+    -v tb="$theirs_base" 'BEGIN {
+    printf "ratio ours / reg, whole processes:    %.2f\n", ow / tw
+    if (tw > tb) {
+        printf "ratio ours / reg, net of start-up:    %.2f (ours measured inside: %.2f)\n",
+            (ow - ob) / (tw - tb), (s + l) / (tw - tb)
+    }
 }'
