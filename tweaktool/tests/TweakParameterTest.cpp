@@ -77,16 +77,6 @@ TEST(TweakParameterTable, AddParameterWithoutTextDescribesByNameAlone) {
     EXPECT_EQ(table.At(0)->minimum, -5);
 }
 
-TEST(TweakParameterTable, AddParameterLeavesTheValuesOfTheSlot) {
-    TweakParameterTable table;
-    table.BuildParameterTable();
-    table.At(0)->current = 42;
-    table.At(0)->loaded = 43;
-    table.BuildParameterTable();  // values are the persistence's business, not the table's
-    EXPECT_EQ(table.At(0)->current, 42);
-    EXPECT_EQ(table.At(0)->loaded, 43);
-}
-
 TEST(TweakParameterTable, AFullTableRefusesMoreRecords) {
     TweakParameterTable table;
     for (int i = 0; i < TweakParameterTable::kCapacity; ++i) {

@@ -85,15 +85,4 @@ TEST_F(TweakViewTest, TypedTextMovesTheSliderOnlyToANumberInRange) {
     EXPECT_EQ(SliderTargetForText(nullptr, "1"), std::nullopt);
 }
 
-TEST_F(TweakViewTest, TakingThePositionChangesOnlyADifferentValue) {
-    TweakParameter& p = Row(kMinThreadSleep);
-    p.current = 0;  // out of range, as read when nothing was stored
-    p.loaded = 0;
-    EXPECT_TRUE(TakePosition(&p, 2));
-    EXPECT_EQ(p.current, 2);
-    EXPECT_FALSE(TakePosition(&p, 2));
-    EXPECT_EQ(p.loaded, 0);
-    EXPECT_FALSE(TakePosition(nullptr, 5));
-}
-
 }  // namespace

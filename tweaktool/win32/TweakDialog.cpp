@@ -1,0 +1,198 @@
+#include "TweakDialog.h"
+
+#include <iterator>
+
+#include "TweakDialogRes.h"
+#include "TweakPersistence.h"
+#include "TweakView.h"
+
+namespace {
+
+constexpr UINT_PTR kPollTimer = 1;
+
+HICON LoadProgramIcon(int width, int height) {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                         IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+TweakDialog::TweakDialog()
+    : DialogBase(IDD_TWEAK),
+      icon_(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM))),
+      smallIcon_(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))) {}
+
+bool TweakDialog::OnInitDialog() {
+    AttachControls();
+    HWND dialog = Handle();
+    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    HICON small = smallIcon_ ? smallIcon_.Get() : icon_;
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    table_.BuildParameterTable();
+    SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
+    slider_.SetRange(0, 1, false);
+    slider_.SetPos(0);
+    ReadParameters(table_);
+    FillParameterList();
+    return true;  // the dialog manager picks the control to focus
+}
+
+void TweakDialog::AttachControls() {
+    HWND dialog = Handle();
+    list_.Attach(dialog, IDC_PARAMETER_LIST);
+    slider_.Attach(dialog, IDC_SLIDER);
+    value_.Attach(dialog, IDC_VALUE);
+    minimum_.Attach(dialog, IDC_MINIMUM);
+    maximum_.Attach(dialog, IDC_MAXIMUM);
+    current_.Attach(dialog, IDC_CURRENT);
+    description_.Attach(dialog, IDC_DESCRIPTION);
+    default_.Attach(dialog, IDC_DEFAULT);
+    reset_.Attach(dialog, IDC_RESET);
+}
+
+TweakParameter* TweakDialog::Selected() {
+    return ParameterAtRow(table_, list_.GetCurSel());
+}
+
+bool TweakDialog::OnCommand(int id, int code) {
+    switch (id) {
+        case IDC_PARAMETER_LIST:
+            if (code == LBN_SELCHANGE) {
+                ShowSelectedParameter();
+            }
+            return true;
+        case IDC_VALUE:
+            if (code == EN_CHANGE) {
+                OnValueTextChanged();
+            }
+            return true;
+        case IDC_DEFAULT:
+            MoveSliderTo(&TweakParameter::defaultValue);
+            return true;
+        case IDC_RESET:
+            MoveSliderTo(&TweakParameter::loaded);
+            return true;
+        case IDC_SAVE:
+            Save();
+            return true;
+        case IDC_LOAD:
+            Load();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TweakDialog::OnTimer(UINT_PTR) {
+    PollSlider();
+}
+
+void TweakDialog::FillParameterList() {
+    const int selected = list_.GetCurSel();
+    list_.ResetContent();
+    list_.SetTabStops(static_cast<int>(std::size(kParameterListTabStops)), kParameterListTabStops);
+    list_.AddString(kParameterListHeader);
+    for (int32_t i = 0; i < table_.Count(); ++i) {
+        list_.AddString(ParameterRowText(*table_.At(i)).Text());
+    }
+    if (selected >= 0) {
+        list_.SetCurSel(selected);  // brings the row into view; raises no selection change
+    }
+}
+
+void TweakDialog::ShowSelectedParameter() {
+    const TweakParameter* p = Selected();
+    if (p == nullptr) {
+        slider_.SetRange(0, 0, false);
+        slider_.SetPos(0);
+    } else {
+        // Position 0 first, so that the new range doesn't clamp the old row's value.
+        slider_.SetPos(0);
+        slider_.SetRange(p->minimum, p->maximum, false);
+        slider_.SetPos(p->current);  // an out-of-range value shows at the nearest bound
+    }
+    const ParameterTexts texts = TextsFor(p);
+    current_.SetText(texts.current.Text());
+    if (p == nullptr || !value_.HasFocus()) {
+        value_.SetText(texts.current.Text());
+    }
+    minimum_.SetText(texts.minimum.Text());
+    maximum_.SetText(texts.maximum.Text());
+    default_.SetText(texts.defaultCaption.Text());
+    reset_.SetText(texts.resetCaption.Text());
+    description_.SetText(texts.description.Text());
+}
+
+void TweakDialog::PollSlider() {
+    const int32_t position = slider_.GetPos();
+    if (position != lastPolledPosition_) {
+        TakeSliderPosition();
+        lastPolledPosition_ = position;
+    }
+}
+
+void TweakDialog::TakeSliderPosition() {
+    TweakParameter* p = Selected();
+    if (!TakePosition(p, slider_.GetPos())) {
+        return;
+    }
+    const KStr text("%d", p->current);
+    current_.SetText(text.Text());
+    if (!value_.HasFocus()) {
+        value_.SetText(text.Text());  // the field keeps what the user is typing
+    }
+    FillParameterList();
+}
+
+void TweakDialog::OnValueTextChanged() {
+    if (auto target = SliderTargetForText(Selected(), value_.GetText().Text())) {
+        slider_.SetPos(*target);
+    }
+}
+
+void TweakDialog::MoveSliderTo(int32_t TweakParameter::*field) {
+    if (const TweakParameter* p = Selected()) {
+        slider_.SetPos(p->*field);
+    }
+}
+
+void TweakDialog::Save() {
+    WriteParameters(table_);
+    FillParameterList();
+    ShowSelectedParameter();
+}
+
+void TweakDialog::Load() {
+    ReadParameters(table_);
+    FillParameterList();
+    ShowSelectedParameter();
+}
+
+bool TweakDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR* result) {
+    switch (message) {
+        case WM_PAINT:
+            if (!IsIconic(Handle())) {
+                return false;
+            }
+            PaintMinimised();
+            *result = TRUE;
+            return true;
+        case WM_QUERYDRAGICON:
+            *result = reinterpret_cast<INT_PTR>(icon_);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TweakDialog::PaintMinimised() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+    EndPaint(Handle(), &paint);
+}

@@ -1,0 +1,61 @@
+// The tweak tool's one window: the parameter list, a slider and a value field for the selected
+// parameter, Default and Reset, Save and Load. Every change of the value, whatever its source,
+// reaches the parameter through a poll of the slider; nothing is stored unless Save is pressed.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "Button.h"
+#include "DialogBase.h"
+#include "Edit.h"
+#include "GdiHandles.h"
+#include "ListBox.h"
+#include "Static.h"
+#include "Trackbar.h"
+#include "TweakParameter.h"
+
+class TweakDialog : public DialogBase {
+public:
+    TweakDialog();
+
+    // How often the slider is polled, in milliseconds.
+    static constexpr UINT kPollPeriod = 25;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+
+private:
+    void AttachControls();
+    TweakParameter* Selected();
+
+    void FillParameterList();
+    void ShowSelectedParameter();
+    void PollSlider();
+    void TakeSliderPosition();
+    void OnValueTextChanged();
+    void MoveSliderTo(int32_t TweakParameter::*field);
+    void Save();
+    void Load();
+    void PaintMinimised();
+
+    TweakParameterTable table_;
+    HICON icon_;      // shared with the module: never destroyed
+    Icon smallIcon_;  // the icon's small image, for the caption and the taskbar
+    // The slider position the poll saw last; -1 until the first poll.
+    int32_t lastPolledPosition_ = -1;
+
+    ListBox list_;
+    Trackbar slider_;
+    Edit value_;
+    Static minimum_;
+    Static maximum_;
+    Static current_;
+    Static description_;
+    Button default_;
+    Button reset_;
+};
