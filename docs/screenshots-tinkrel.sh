@@ -1,0 +1,59 @@
+#!/bin/sh
+# Takes docs/tinkrel.png: the tweak tool with every parameter at its default and
+# "DIPYieldThreshold" selected, inside a Wine virtual desktop (which draws the window frame) on
+# a virtual display of its own, with a prefix of its own under build/screenshots.
+#   docs/screenshots-tinkrel.sh [build-dir]   (default: build/win64; Tinkrel and tinkrel_show
+#                                              are built there first)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/win64}
+cmake --build "$build" --target Tinkrel tinkrel_show >/dev/null
+program=$(find "$build" -name Tinkrel.exe -print -quit)
+show=$(find "$build" -name tinkrel_show.exe -print -quit)
+
+state=$root/build/screenshots
+# shellcheck source=../cmake/wine-common.sh
+. "$root/cmake/wine-common.sh"
+mkdir -p "$state"
+case "$(file -b "$program")" in
+PE32+*) echo /usr/lib/wine/wine64 >"$state/loader" ;;
+*) echo /usr/lib/wine/wine >"$state/loader" ;;
+esac
+
+n=150
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+    n=$((n + 1))
+done
+export DISPLAY=":$n"
+Xvfb "$DISPLAY" -screen 0 640x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 1
+
+wine_setup_env
+wine_ensure_prefix
+dir="$WINEPREFIX/drive_c/krumbel"
+mkdir -p "$dir"
+cp "$program" "$show" "$dir/"
+rm -f "$dir/ready"
+# Row 3 is DIPYieldThreshold; programs started in the desktop stay in it.
+"$WINELOADER_PATH" explorer /desktop=Tinkrel,640x600 'C:\krumbel\tinkrel_show.exe' \
+    'C:\krumbel\Tinkrel.exe' 3 'C:\krumbel\ready' >/dev/null 2>&1 &
+
+i=0
+while [ ! -s "$dir/ready" ]; do
+    i=$((i + 1))
+    [ $i -le 600 ] || { echo "Tinkrel did not come up" >&2; exit 1; }
+    sleep 0.1
+done
+sleep 0.5
+read -r x y w h <"$dir/ready"
+import -window root "$work/screen.png"
+convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$root/docs/tinkrel.png"
+echo "wrote $root/docs/tinkrel.png"
