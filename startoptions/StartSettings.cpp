@@ -43,17 +43,12 @@ StoredSettings ReadStoredSettings(KCfgTree& tree, const KStr& arguments,
 
     // Only exactly "0" means a window; missing or empty means full screen.
     settings.display.fullScreen = tree.ValueAt("Screen/Fullscreen") != "0";
-    return settings;
-}
 
-void ProposeDefaults(StoredSettings& settings, const SystemRatings& ratings) {
-    settings.display.fullScreen = true;
-    settings.tclDefines = kDefaultTclDefines;
-    Presets presets = RecommendedPresets(ratings);
-    settings.language = presets.language;
-    settings.texture = presets.texture;
-    settings.landscape = presets.landscape;
-    settings.objects = presets.objects;
+    if (settings.defaultsMode) {
+        settings.display.fullScreen = true;
+        settings.tclDefines = kDefaultTclDefines;
+    }
+    return settings;
 }
 
 void WriteConfirmedSettings(KCfgTree& tree, const ConfirmedSettings& s) {

@@ -34,13 +34,12 @@ struct StoredSettings {
 
 // Reads the settings from a tree just loaded from the store. Missing numbers take their defaults
 // (0 for the mode size, 3/2/2 for the levels, recommendedFramerate for the frame rate); a texture
-// level above 4 becomes 4. Creates the nodes it reads, so the tree is not to be stored afterwards.
+// level above 4 becomes 4. In defaults mode full screen is on and the Tcl text is the default
+// one; the levels, the language and the frame rate are then the recommendation's, which the
+// dialog applies to its lists itself. Creates the nodes it reads, so the tree is not to be
+// stored afterwards.
 StoredSettings ReadStoredSettings(KCfgTree& tree, const KStr& arguments,
                                   int32_t recommendedFramerate);
-
-// Defaults mode: full screen, the default Tcl text, and the recommended levels and language.
-// The frame rate is the caller's: the recommendation moves the slider itself.
-void ProposeDefaults(StoredSettings& settings, const SystemRatings& ratings);
 
 // What the player confirmed, read from the controls. A list without selection reads -1.
 struct ConfirmedSettings {

@@ -35,16 +35,9 @@ TEST(StartSettings, FirstRunIsDefaultsMode) {
     EXPECT_STREQ(s.display.adapterGuid.Text(), "");
     EXPECT_EQ(s.framerate, kRecommendedFramerate);
 
-    SystemRatings ratings;
-    ratings.ratingAverage = 50;
-    ratings.ratingMem = 60;
-    ratings.ratingGfx = 56;
-    ProposeDefaults(s, ratings);
     EXPECT_STREQ(s.tclDefines.Text(), "FULL");
     EXPECT_STREQ(s.language.Text(), "de");
-    EXPECT_EQ(s.objects, 2);
     EXPECT_EQ(s.texture, 3);
-    EXPECT_EQ(s.landscape, 2);
 }
 
 TEST(StartSettings, TweakToolValuesAloneAreNoFirstRun) {
@@ -79,7 +72,14 @@ TEST(StartSettings, CompleteSetIsReadAsStored) {
     EXPECT_EQ(s.objects, 1);
     EXPECT_EQ(s.framerate, 35);
 
-    EXPECT_TRUE(Read(tree, "x-defaultsy").defaultsMode);
+    // "-defaults" over a complete set: the display GUIDs and size are still read (the lists
+    // decide what to do with them), the rest is proposed afresh.
+    s = Read(tree, "x-defaultsy");
+    EXPECT_TRUE(s.defaultsMode);
+    EXPECT_TRUE(s.display.fullScreen);
+    EXPECT_STREQ(s.tclDefines.Text(), "FULL");
+    EXPECT_STREQ(s.display.deviceGuid.Text(), "84e63de0 46aa 11cf 81 6f 00 00 c0 20 15 6e");
+    EXPECT_EQ(s.display.width, 1280);
 }
 
 TEST(StartSettings, OnlyZeroMeansWindowed) {

@@ -1,0 +1,96 @@
+#include "LanguageComboBox.h"
+
+#include <cstring>
+
+#include "JapaneseCharacters.h"
+#include "Localisation.h"
+
+namespace {
+
+const char* TextOfItemData(ULONG_PTR data) {
+    // A null pointer, or the CB_ERR that an empty selection field reports, stands for no text.
+    if (data == 0 || data == static_cast<ULONG_PTR>(CB_ERR)) {
+        return nullptr;
+    }
+    return reinterpret_cast<const char*>(data);
+}
+
+void DrawJapaneseWord(HDC dc, const RECT& rect, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ previous = SelectObject(dc, pen);
+    for (const Stroke& stroke : JapaneseWordStrokes()) {
+        MoveToEx(dc, rect.left + stroke.points[0].x, rect.top + stroke.points[0].y, nullptr);
+        for (int i = 1; i < stroke.count; ++i) {
+            LineTo(dc, rect.left + stroke.points[i].x, rect.top + stroke.points[i].y);
+        }
+    }
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+int LanguageComboBox::AddString(const char* text) {
+    int index = ComboBox::AddString(text);
+    SetItemData(index, reinterpret_cast<LPARAM>(text));
+    return index;
+}
+
+const char* LanguageComboBox::EntryText(int index) const {
+    if (index < 0 || index >= GetCount()) {
+        return nullptr;
+    }
+    return TextOfItemData(static_cast<ULONG_PTR>(GetItemData(index)));
+}
+
+void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item) const {
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return;  // the selection field keeps the height the system gave it
+    }
+    const char* text = TextOfItemData(item.itemData);
+    if (text == nullptr) {
+        item.itemHeight = 0;
+        return;
+    }
+    HDC dc = GetDC(hwnd_);
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    ReleaseDC(hwnd_, dc);
+    item.itemHeight = static_cast<UINT>(extent.cy);
+}
+
+void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
+    const char* text = TextOfItemData(item.itemData);
+    if (text == nullptr) {
+        return;
+    }
+    HDC dc = item.hDC;
+    COLORREF oldText = GetTextColor(dc);
+    COLORREF oldBackground = GetBkColor(dc);
+    COLORREF drawing = oldText;
+    RECT rect = item.rcItem;
+    if ((item.itemState & ODS_SELECTED) != 0) {
+        drawing = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        SetTextColor(dc, drawing);
+        SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else {
+        HBRUSH background = CreateSolidBrush(oldBackground);
+        FillRect(dc, &rect, background);
+        DeleteObject(background);
+    }
+    if (DrawsAsJapaneseCharacters(text)) {
+        DrawJapaneseWord(dc, rect, drawing);
+    } else {
+        DrawTextA(dc, text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    }
+    SetTextColor(dc, oldText);
+    SetBkColor(dc, oldBackground);
+}
+
+int LanguageComboBox::CompareItem(const COMPAREITEMSTRUCT& item) const {
+    const char* first = TextOfItemData(item.itemData1);
+    const char* second = TextOfItemData(item.itemData2);
+    int order = std::strcmp(second != nullptr ? second : "", first != nullptr ? first : "");
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ComboBox.h"
+
+// The language list: an owner-drawn drop-down list that keeps no strings of its own. Each item's
+// data points at its text, which must outlive the item (the program passes static texts). The
+// entry "Japanese" is drawn as the three Japanese characters, so that it shows without a
+// Japanese font; every other entry as its text. The dialog hands the owner-draw messages of the
+// control to the three handlers.
+class LanguageComboBox : public ComboBox {
+public:
+    using ComboBox::ComboBox;
+
+    // Adds an entry whose item data is text; returns its position.
+    int AddString(const char* text);
+    // The text of entry index; null when the entry has none or doesn't exist.
+    const char* EntryText(int index) const;
+
+    // WM_MEASUREITEM: an entry is as high as its text.
+    void MeasureItem(MEASUREITEMSTRUCT& item) const;
+    // WM_DRAWITEM: the entry, or the selection field, on the highlight colour when selected.
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+    // WM_COMPAREITEM: byte-wise order of the second entry's text against the first's (-1, 0, 1).
+    // The list is not sorted, so the system never asks.
+    int CompareItem(const COMPAREITEMSTRUCT& item) const;
+};

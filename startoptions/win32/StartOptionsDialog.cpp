@@ -1,0 +1,192 @@
+#include "StartOptionsDialog.h"
+
+#include "CommandLine.h"
+#include "DialogInitData.h"
+#include "MeasureDiskSpeed.h"
+#include "ModuleResource.h"
+#include "NoticeDialog.h"
+#include "QuorvelRes.h"
+#include "StartSettings.h"
+
+StartOptionsDialog::StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers,
+                                       const KStr& commandLine)
+    : DialogBase(IDD_OPTIONS),
+      sysInfo_(sysInfo),
+      drivers_(drivers),
+      commandLine(commandLine),
+      programIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM))) {}
+
+bool StartOptionsDialog::Advanced() const {
+    return HasSwitch(commandLine, kSwitchAdvanced);
+}
+
+bool StartOptionsDialog::OnInitDialog() {
+    AttachControls();
+    AddInitialListEntries();
+    // What OK stores must fit what the registry binding reads back.
+    tclDefinesEdit.Send(EM_LIMITTEXT, kTclDefinesLimit);
+
+    desktopWidth = GetSystemMetrics(SM_CXFULLSCREEN);
+    desktopHeight = GetSystemMetrics(SM_CYFULLSCREEN);
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon));
+    framerateSlider.SetRange(kMinFramerate, kMaxFramerate, false);
+
+    whiteBrush.Reset(CreateSolidBrush(kWhite));
+    backgroundColour = kWhite;
+    bannerBitmap.Reset(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER)));
+
+    SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
+    if (!Advanced()) {
+        HideAdvancedControls();
+    }
+    if (HasSwitch(commandLine, kSwitchBunt)) {
+        backgroundColour = kBuntColour;
+    }
+    return true;
+}
+
+void StartOptionsDialog::AttachControls() {
+    HWND dialog = Handle();
+    okButton.Attach(dialog, IDC_OK);
+    languageList.Attach(dialog, IDC_LANGUAGE);
+    adapterList.Attach(dialog, IDC_ADAPTER);
+    deviceList.Attach(dialog, IDC_DEVICE);
+    modeList.Attach(dialog, IDC_SCREEN_MODE);
+    fullScreenBox.Attach(dialog, IDC_FULL_SCREEN);
+    objectsList.Attach(dialog, IDC_OBJECTS);
+    landscapeList.Attach(dialog, IDC_LANDSCAPE);
+    textureList.Attach(dialog, IDC_TEXTURE);
+    framerateSlider.Attach(dialog, IDC_FRAMERATE);
+    framerateLabel.Attach(dialog, IDC_FRAMERATE_VALUE);
+    ratingText.Attach(dialog, IDC_RATING);
+    tclDefinesEdit.Attach(dialog, IDC_TCL_DEFINES);
+}
+
+// The dialog's initial list entries, kept as a resource beside its template, so that the stored
+// settings can select positions before the texts of a language replace them.
+void StartOptionsDialog::AddInitialListEntries() {
+    ModuleResource data =
+        FindModuleResource(GetModuleHandleA(nullptr), IDD_OPTIONS, RT_DIALOG_INIT);
+    if (!data) {
+        return;
+    }
+    DialogInitReader reader(data.data, data.size);
+    DialogInitEntry entry;
+    while (reader.Next(entry)) {
+        if (entry.message == kDialogInitAddComboEntry) {
+            AddListEntry(entry.controlId, entry.text);
+        }
+    }
+}
+
+void StartOptionsDialog::HideAdvancedControls() {
+    for (int id : {IDC_LANGUAGE, IDC_TCL_DEFINES, IDC_TCL_DEFINES_LABEL, IDC_LANGUAGE_LABEL,
+                   IDC_SEPARATOR}) {
+        ShowWindow(Item(id), SW_HIDE);
+    }
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top - kAdvancedRowsHeight, SWP_NOZORDER);
+}
+
+void StartOptionsDialog::OnTimer(UINT_PTR id) {
+    // Ticks already queued when OK or Cancel began to close the dialog do nothing: in
+    // particular, "-automatic" stores once.
+    if (closing_) {
+        return;
+    }
+    if (id == kStartupTimer) {
+        RunStartupWork();
+    } else if (id == kFramerateTimer) {
+        RefreshFramerate();
+    }
+}
+
+// Runs once, inside the first tick of the start-up timer, without pumping messages: the dialog
+// neither repaints nor reacts until the work is done.
+void StartOptionsDialog::RunStartupWork() {
+    ratings.ratingDisk = MeasureDiskSpeed();
+    sysInfo_.MeasureCpuSpeed();
+
+    HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    EnableWindow(Handle(), FALSE);
+    KillTimer(Handle(), kStartupTimer);
+
+    EnumerateAdapters(drivers_, adapters);
+    ComputeRatings();
+    LoadSettings();
+    Localise();
+
+    EnableWindow(Handle(), TRUE);
+    SetCursor(arrow);
+    filled_ = true;
+    SetTimer(Handle(), kFramerateTimer, kFramerateRefreshMs, nullptr);
+}
+
+void StartOptionsDialog::RefreshFramerate() {
+    framerateLabel.SetText(KStr("%d", framerateSlider.GetPos()).Text());
+    if (HasSwitch(commandLine, kSwitchAutomatic)) {
+        OnOK();
+    }
+}
+
+bool StartOptionsDialog::OnCommand(int id, int code) {
+    if (code == CBN_SELENDOK) {
+        switch (id) {
+            case IDC_ADAPTER:
+                OnAdapterChanged();
+                return true;
+            case IDC_DEVICE:
+                OnDeviceChanged();
+                return true;
+            case IDC_LANGUAGE:
+                OnLanguageChanged();
+                return true;
+            default:
+                return false;  // the other lists are read only when OK stores
+        }
+    }
+    if (code == BN_CLICKED && id == IDC_DEFAULTS) {
+        OnDefaults();
+        return true;
+    }
+    return false;
+}
+
+void StartOptionsDialog::OnLanguageChanged() {
+    int chosen = languageList.GetCurSel();
+    if (chosen == kJapanese) {
+        NoticeDialog().RunModal(Handle());
+        languageList.SetCurSel(LanguageAfterChoice(chosen));
+    }
+    Localise();
+}
+
+void StartOptionsDialog::OnDefaults() {
+    KStr language;
+    int32_t texture = 0;
+    int32_t landscape = 0;
+    int32_t objects = 0;
+    RecommendPresets(language, texture, landscape, objects);
+}
+
+void StartOptionsDialog::OnOK() {
+    // Before the start-up work has filled the controls there is nothing worth storing.
+    if (closing_ || !filled_) {
+        return;
+    }
+    closing_ = true;
+    KillTimer(Handle(), kFramerateTimer);
+    StoreSettings();
+    End(IDOK);
+}
+
+void StartOptionsDialog::OnCancel() {
+    closing_ = true;
+    KillTimer(Handle(), kStartupTimer);
+    KillTimer(Handle(), kFramerateTimer);
+    End(IDCANCEL);
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "DialogBase.h"
+#include "DisplayCatalogue.h"
+#include "DisplayChoice.h"
+#include "DisplayDriverLayer.h"
+#include "Edit.h"
+#include "GdiHandles.h"
+#include "KStr.h"
+#include "KSysInfo.h"
+#include "LanguageComboBox.h"
+#include "Localisation.h"
+#include "Static.h"
+#include "SystemRating.h"
+#include "Trackbar.h"
+
+// The options dialog (resource 102), the whole user interface of the start-options program.
+// It is shown empty; on the first tick of its start-up timer it measures the machine, lists the
+// display devices, rates the system and fills itself from the stored settings. OK stores every
+// choice with the ratings; Cancel stores nothing.
+//
+// The dialog's work is split by concern: StartOptionsDialog.cpp (start-up, timers, events),
+// StartOptionsLists.cpp (adapter, device and mode lists), StartOptionsSettings.cpp (loading,
+// storing, recommendation, texts) and StartOptionsDecoration.cpp (painting and colours).
+class StartOptionsDialog : public DialogBase, private LocalisableDialog {
+public:
+    // Timers: the one-shot start-up work, then the frame-rate label refresh.
+    static constexpr UINT_PTR kStartupTimer = 1;
+    static constexpr UINT kStartupDelayMs = 10;
+    static constexpr UINT_PTR kFramerateTimer = 3;
+    static constexpr UINT kFramerateRefreshMs = 100;
+    static constexpr int kMinFramerate = 10;
+    static constexpr int kMaxFramerate = 40;
+    // How much shorter the window is without the advanced rows.
+    static constexpr int kAdvancedRowsHeight = 70;
+    static constexpr COLORREF kWhite = RGB(255, 255, 255);
+    static constexpr COLORREF kBuntColour = RGB(255, 255, 185);
+
+    // sysInfo is the program's, measured again during the start-up work; drivers lists the
+    // display adapters; commandLine is the program's argument text.
+    StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers, const KStr& commandLine);
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+
+private:
+    // Start-up and events (StartOptionsDialog.cpp).
+    void AttachControls();
+    void AddInitialListEntries();
+    void HideAdvancedControls();
+    void RunStartupWork();
+    void RefreshFramerate();
+    void OnLanguageChanged();
+    void OnDefaults();
+    bool Advanced() const;
+
+    // Display lists (StartOptionsLists.cpp).
+    void FillAdapterList(int32_t index);
+    void FillDeviceList(int32_t index);
+    void FillModeList(int32_t index);
+    void UpdateOkButton();
+    void OnAdapterChanged();
+    void OnDeviceChanged();
+    void SelectStoredDisplay(const DisplayChoice& stored, bool useDefaults);
+    DisplayChoice ReadDisplayChoice();
+
+    // Settings, recommendation and texts (StartOptionsSettings.cpp).
+    void ComputeRatings();
+    void LoadSettings();
+    void StoreSettings();
+    void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
+    void SetFramerate(int32_t framerate);
+    void Localise();
+    int Selection(int listId) const override;
+    void Select(int listId, int position) override;
+    void SetTitle(const char* text) override;
+    void SetControlText(int controlId, const char* text) override;
+    void ClearList(int listId) override;
+    void AddListEntry(int listId, const char* text) override;
+    ComboBox ListOf(int listId) const;
+
+    // Decoration (StartOptionsDecoration.cpp).
+    bool OnPaint();
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind);
+    bool OnOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result);
+
+    KSysInfo& sysInfo_;
+    DisplayDriverLayer& drivers_;
+    bool filled_ = false;   // the start-up work has filled the controls
+    bool closing_ = false;  // OK or Cancel began to close the dialog
+
+    // Controls.
+    Button okButton;
+    LanguageComboBox languageList;
+    ComboBox adapterList;
+    ComboBox deviceList;
+    ComboBox modeList;
+    Button fullScreenBox;
+    ComboBox objectsList;
+    ComboBox landscapeList;
+    ComboBox textureList;
+    Trackbar framerateSlider;
+    Static framerateLabel;
+    Static ratingText;
+    Edit tclDefinesEdit;
+
+    // Fields.
+    DisplayCatalogue adapters;
+    KStr commandLine;
+    SystemRatings ratings;  // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
+    int32_t desktopWidth = 0;
+    int32_t desktopHeight = 0;
+    bool fullScreen = true;
+    Brush whiteBrush;
+    Bitmap bannerBitmap;
+    COLORREF backgroundColour = kWhite;
+    HICON programIcon;  // shared resource icon: never destroyed
+};

@@ -1,0 +1,61 @@
+// The Adapter, Device and Screen Mode lists of the options dialog. The rules are in
+// DisplayLists; here they meet the controls. Item positions are catalogue indices.
+#include "DisplayLists.h"
+#include "StartOptionsDialog.h"
+
+namespace {
+
+void Show(ComboBox& list, const ListContent& content) {
+    list.ResetContent();
+    for (const KStr& item : content.items) {
+        list.AddString(item.Text());
+    }
+    list.SetCurSel(content.selection);
+    list.Enable(content.enabled);
+}
+
+}  // namespace
+
+void StartOptionsDialog::FillAdapterList(int32_t index) {
+    Show(adapterList, AdapterList(adapters, index));
+    UpdateOkButton();
+}
+
+void StartOptionsDialog::FillDeviceList(int32_t index) {
+    Show(deviceList, DeviceList(adapters, adapterList.GetCurSel(), index));
+    UpdateOkButton();
+}
+
+void StartOptionsDialog::FillModeList(int32_t index) {
+    Show(modeList, ModeList(adapters, adapterList.GetCurSel(), index));
+    UpdateOkButton();
+}
+
+void StartOptionsDialog::UpdateOkButton() {
+    okButton.Enable(OkAllowed(adapters, adapterList.GetCurSel(), deviceList.GetCurSel()));
+}
+
+void StartOptionsDialog::OnAdapterChanged() {
+    FillDeviceList(0);
+    FillModeList(0);
+    UpdateOkButton();
+}
+
+void StartOptionsDialog::OnDeviceChanged() {
+    UpdateOkButton();
+}
+
+void StartOptionsDialog::SelectStoredDisplay(const DisplayChoice& stored, bool useDefaults) {
+    FillAdapterList(StoredAdapterIndex(adapters, stored));
+    int32_t adapter = adapterList.GetCurSel();
+    FillDeviceList(StoredDeviceIndex(adapters, adapter, stored));
+    FillModeList(
+        StoredModeIndex(adapters, adapter, stored, useDefaults, desktopWidth, desktopHeight));
+    fullScreenBox.SetCheck(stored.fullScreen);
+}
+
+DisplayChoice StartOptionsDialog::ReadDisplayChoice() {
+    fullScreen = fullScreenBox.Send(BM_GETCHECK) != BST_UNCHECKED;
+    return ChoiceFromLists(adapters, adapterList.GetCurSel(), deviceList.GetCurSel(),
+                           modeList.GetCurSel(), fullScreen);
+}

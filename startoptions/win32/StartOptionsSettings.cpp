@@ -1,0 +1,109 @@
+// The options dialog's settings: the ratings, filling the controls from the store, storing them
+// on OK, the recommendation, and the texts of the selected language.
+#include "KCfgTree.h"
+#include "QuorvelRes.h"
+#include "StartOptionsDialog.h"
+#include "StartSettings.h"
+
+void StartOptionsDialog::ComputeRatings() {
+    int32_t ratingDisk = ratings.ratingDisk;
+    ratings =
+        ::ComputeRatings(sysInfo_.clock, sysInfo_.availablePhysicalMemory, adapters, ratingDisk);
+}
+
+void StartOptionsDialog::SetFramerate(int32_t framerate) {
+    framerateSlider.SetPos(framerate, true);
+    // The label shows the value asked for; the next refresh shows where the slider clamped it.
+    framerateLabel.SetText(KStr("%d", framerate).Text());
+}
+
+void StartOptionsDialog::LoadSettings() {
+    KCfgTree tree;
+    tree.Load(kSettingsLocation);  // a missing key means a first run
+    StoredSettings stored = ReadStoredSettings(tree, commandLine, ratings.recommendedFramerate);
+
+    SetFramerate(stored.framerate);
+    fullScreen = stored.display.fullScreen;
+    ratingText.SetText(RatingSummaryText(sysInfo_.osName, sysInfo_.systemLanguageEnglish,
+                                         sysInfo_.processorText, sysInfo_.totalPhysicalMemory,
+                                         ratings)
+                           .Text());
+    if (stored.defaultsMode) {
+        RecommendPresets(stored.language, stored.texture, stored.landscape, stored.objects);
+    }
+    SelectStoredDisplay(stored.display, stored.defaultsMode);
+    textureList.SetCurSel(stored.texture);
+    landscapeList.SetCurSel(stored.landscape);
+    objectsList.SetCurSel(stored.objects);
+    tclDefinesEdit.SetText(stored.tclDefines.Text());
+    languageList.SetCurSel(LanguageOfCode(stored.language.Text()));
+}
+
+void StartOptionsDialog::StoreSettings() {
+    KCfgTree tree;
+    tree.Load(kSettingsLocation);  // everything stored goes back, the tweak tool's values too
+
+    ConfirmedSettings confirmed;
+    confirmed.display = ReadDisplayChoice();
+    confirmed.tclDefines = tclDefinesEdit.GetText();
+    confirmed.languagePosition = languageList.GetCurSel();
+    confirmed.texture = textureList.GetCurSel();
+    confirmed.landscape = landscapeList.GetCurSel();
+    confirmed.objects = objectsList.GetCurSel();
+    confirmed.framerate = framerateSlider.GetPos();
+    confirmed.ratings = ratings;
+    WriteConfirmedSettings(tree, confirmed);
+    tree.Save(kSettingsLocation);  // a failed store goes unnoticed, as every failure here
+}
+
+void StartOptionsDialog::RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape,
+                                          int32_t& objects) {
+    Presets presets = RecommendedPresets(ratings);
+    language = presets.language;
+    texture = presets.texture;
+    landscape = presets.landscape;
+    objects = presets.objects;
+
+    SetFramerate(ratings.recommendedFramerate);
+    textureList.SetCurSel(texture);
+    landscapeList.SetCurSel(landscape);
+    objectsList.SetCurSel(objects);
+    languageList.SetCurSel(LanguageOfCode(language.Text()));
+    Localise();
+}
+
+void StartOptionsDialog::Localise() {
+    LocaliseDialog(*this);
+}
+
+ComboBox StartOptionsDialog::ListOf(int listId) const {
+    return ComboBox(Item(listId));
+}
+
+int StartOptionsDialog::Selection(int listId) const {
+    return ListOf(listId).GetCurSel();
+}
+
+void StartOptionsDialog::Select(int listId, int position) {
+    ListOf(listId).SetCurSel(position);
+}
+
+void StartOptionsDialog::SetTitle(const char* text) {
+    SetWindowTextA(Handle(), text);
+}
+
+void StartOptionsDialog::SetControlText(int controlId, const char* text) {
+    SetDlgItemTextA(Handle(), controlId, text);
+}
+
+void StartOptionsDialog::ClearList(int listId) {
+    ListOf(listId).ResetContent();
+}
+
+void StartOptionsDialog::AddListEntry(int listId, const char* text) {
+    if (listId == IDC_LANGUAGE) {
+        languageList.AddString(text);  // keeps the pointer as the entry's data
+    } else {
+        ListOf(listId).AddString(text);
+    }
+}
