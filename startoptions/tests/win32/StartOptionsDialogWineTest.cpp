@@ -1,0 +1,417 @@
+// The options dialog in this process, over scripted display drivers: what its lists show and
+// allow, what it stores without any adapter, and how it draws. Driven from the test thread
+// through messages while the dialog runs modally on a thread of its own.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "DisplayLists.h"
+#include "KSysInfo.h"
+#include "QuorvelRes.h"
+#include "ScriptedCatalogues.h"
+#include "SettingsKey.h"
+#include "StartOptionsDialog.h"
+
+namespace {
+
+using scripted::Board;
+using scripted::Device;
+using scripted::FlatBoard;
+using scripted::TaggedGuid;
+
+KSysInfo& SharedSysInfo() {
+    static KSysInfo sysInfo;
+    return sysInfo;
+}
+
+// One run of the dialog on its own thread.
+class DialogRun {
+public:
+    DialogRun(std::vector<ScriptedDriver> drivers, const char* arguments)
+        : layer_(std::move(drivers)), dialog_(SharedSysInfo(), layer_, KStr(arguments)) {
+        thread_ = std::thread([this] {
+            threadId_ = GetCurrentThreadId();
+            dialog_.RunModal();
+            ended_ = true;
+        });
+    }
+    ~DialogRun() {
+        if (!ended_ && window_ != nullptr) {
+            PostMessageA(window_, WM_COMMAND, IDCANCEL, 0);
+        }
+        thread_.join();
+    }
+
+    // The dialog once its start-up work is done.
+    HWND WaitFilled() {
+        for (int i = 0; i < 3000 && !ended_; ++i) {
+            if (threadId_ != 0) {
+                EnumThreadWindows(threadId_, Keep, reinterpret_cast<LPARAM>(&window_));
+            }
+            if (window_ != nullptr && GetWindowTextLengthA(GetDlgItem(window_, IDC_RATING)) > 0) {
+                return window_;
+            }
+            Sleep(10);
+        }
+        return nullptr;
+    }
+    bool WaitEnded() {
+        for (int i = 0; i < 3000 && !ended_; ++i) {
+            Sleep(10);
+        }
+        return ended_;
+    }
+
+private:
+    static BOOL CALLBACK Keep(HWND window, LPARAM found) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+
+    ScriptedDisplayDrivers layer_;
+    StartOptionsDialog dialog_;
+    std::thread thread_;
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<bool> ended_{false};
+    HWND window_ = nullptr;
+};
+
+std::vector<std::string> Items(HWND dialog, int id) {
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+int Selection(HWND dialog, int id) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+bool Enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
+void Choose(HWND dialog, int id, int position) {
+    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, position, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+class StartOptionsDialogTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+    void SetUp() override { settings_key::Clear(); }
+    void TearDown() override { settings_key::Clear(); }
+};
+
+TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
+    DialogRun run({FlatBoard(std::nullopt), Board(TaggedGuid(5))}, "");
+    HWND dialog = run.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Items(dialog, IDC_ADAPTER),
+              (std::vector<std::string>{"Flat (display.dll certified)",
+                                        "Board (display.dll certified)"}));
+    // Only the second adapter is usable: the list is locked on it.
+    EXPECT_FALSE(Enabled(dialog, IDC_ADAPTER));
+    EXPECT_EQ(Selection(dialog, IDC_ADAPTER), 1);
+    EXPECT_EQ(
+        Items(dialog, IDC_DEVICE),
+        (std::vector<std::string>{"RGB (unsupported)", "HAL", "TL (Hardware TnL) (unsupported)"}));
+    EXPECT_FALSE(Enabled(dialog, IDC_DEVICE));
+    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 1);
+    EXPECT_TRUE(Enabled(dialog, IDC_OK));
+    std::vector<std::string> modes = Items(dialog, IDC_SCREEN_MODE);
+    ASSERT_EQ(modes.size(), 5u);
+    EXPECT_EQ(modes[4], "1280 x 1024 (5:4)");
+    GrowArray<ModeInfo> scripted;
+    for (ModeInfo m : {ModeInfo{800, 600, 16}, ModeInfo{1024, 768, 16}, ModeInfo{1152, 864, 16},
+                       ModeInfo{1280, 960, 16}, ModeInfo{1280, 1024, 16}}) {
+        scripted.Append() = m;
+    }
+    EXPECT_EQ(Selection(dialog, IDC_SCREEN_MODE),
+              BestFitMode(scripted, GetSystemMetrics(SM_CXFULLSCREEN),
+                          GetSystemMetrics(SM_CYFULLSCREEN)));
+
+    // The unusable adapter: its one usable device is selected, its smallest mode, OK is off.
+    Choose(dialog, IDC_ADAPTER, 0);
+    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 1);
+    EXPECT_EQ(Selection(dialog, IDC_SCREEN_MODE), 0);
+    EXPECT_FALSE(Enabled(dialog, IDC_OK));
+}
+
+TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
+    ScriptedDriver board = Board(std::nullopt);
+    board.devices = {Device("RGB", false, false, 1), Device("HAL", true, false, 2),
+                     Device("HAL2", true, false, 3)};
+    DialogRun run({board, Board(TaggedGuid(5))}, "");
+    HWND dialog = run.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(Enabled(dialog, IDC_ADAPTER));
+    EXPECT_TRUE(Enabled(dialog, IDC_DEVICE));
+    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 1);
+    EXPECT_TRUE(Enabled(dialog, IDC_OK));
+
+    // Changing the adapter asks for device 0, here the unusable RGB device.
+    Choose(dialog, IDC_ADAPTER, 0);
+    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 0);
+    EXPECT_FALSE(Enabled(dialog, IDC_OK));
+    Choose(dialog, IDC_DEVICE, 2);
+    EXPECT_TRUE(Enabled(dialog, IDC_OK));
+    Choose(dialog, IDC_DEVICE, 0);
+    EXPECT_FALSE(Enabled(dialog, IDC_OK));
+}
+
+TEST_F(StartOptionsDialogTest, WithoutAdaptersTheRestIsStillStored) {
+    {
+        DialogRun run({}, "");
+        HWND dialog = run.WaitFilled();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(Items(dialog, IDC_ADAPTER).empty());
+        EXPECT_TRUE(Items(dialog, IDC_DEVICE).empty());
+        EXPECT_TRUE(Items(dialog, IDC_SCREEN_MODE).empty());
+        EXPECT_FALSE(Enabled(dialog, IDC_OK));
+    }
+    settings_key::Store("Screen\\Width", "1024");  // kept: no mode to replace it
+    DialogRun run({}, "-automatic");
+    ASSERT_TRUE(run.WaitEnded());
+    auto stored = settings_key::All();
+    EXPECT_EQ(stored.count("Screen\\DirectDrawGUID"), 0u);
+    EXPECT_EQ(stored.count("Screen\\Direct3DGUID"), 0u);
+    EXPECT_EQ(stored.count("Screen\\TnL"), 0u);
+    EXPECT_EQ(stored["Screen\\Width"].text, "1024");
+    EXPECT_EQ(stored.count("Screen\\Height"), 0u);
+    EXPECT_EQ(stored["Screen\\Fullscreen"].text, "1");
+    EXPECT_EQ(stored["Language"].text, "de");
+    EXPECT_EQ(stored["Performance\\RatingGfx"].text, "0");  // no texture memory anywhere
+    EXPECT_EQ(stored.count("Performance\\MaxFramerate"), 1u);
+}
+
+// A memory context with a bitmap of its own, filled with a canary colour.
+class Canvas {
+public:
+    static constexpr COLORREF kCanary = RGB(1, 2, 3);
+    Canvas(int width, int height) : dc_(CreateCompatibleDC(nullptr)) {
+        HDC screen = GetDC(nullptr);
+        bitmap_ = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        previous_ = SelectObject(dc_, bitmap_);
+        RECT all = {0, 0, width, height};
+        HBRUSH canary = CreateSolidBrush(kCanary);
+        FillRect(dc_, &all, canary);
+        DeleteObject(canary);
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    HDC Dc() const { return dc_; }
+    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+COLORREF BrushColour(HBRUSH brush) {
+    LOGBRUSH logBrush = {};
+    GetObjectA(brush, sizeof logBrush, &logBrush);
+    return logBrush.lbColor;
+}
+
+TEST_F(StartOptionsDialogTest, ControlsStayWhiteWithBunt) {
+    DialogRun run({Board(std::nullopt)}, "-bunt");
+    HWND dialog = run.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    Canvas canvas(4, 4);
+    for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORDLG, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
+        SetBkColor(canvas.Dc(), Canvas::kCanary);
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(dialog, message, reinterpret_cast<WPARAM>(canvas.Dc()),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_ADAPTER_LABEL))));
+        ASSERT_NE(brush, nullptr) << message;
+        EXPECT_EQ(BrushColour(brush), RGB(255, 255, 255)) << message;
+        EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(255, 255, 255)) << message;
+    }
+    // Push buttons keep the system's own colours.
+    auto buttonBrush = reinterpret_cast<HBRUSH>(
+        SendMessageA(dialog, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(canvas.Dc()),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_OK))));
+    EXPECT_EQ(BrushColour(buttonBrush), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetBkColor(canvas.Dc()), GetSysColor(COLOR_BTNFACE));
+    EXPECT_NE(SendMessageA(dialog, WM_QUERYDRAGICON, 0, 0), 0);
+
+    // On screen, the left part of a right-aligned label shows the white background.
+    RECT label;
+    GetWindowRect(GetDlgItem(dialog, IDC_ADAPTER_LABEL), &label);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC screen = GetDC(nullptr);
+    COLORREF pixel = GetPixel(screen, label.left + 1, label.top + 1);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(pixel, RGB(255, 255, 255));
+}
+
+// One owner-draw request for the language list.
+DRAWITEMSTRUCT DrawRequest(HWND dialog, HDC dc, const char* text, bool selected) {
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_COMBOBOX;
+    item.CtlID = IDC_LANGUAGE;
+    item.itemID = 6;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = selected ? ODS_SELECTED : 0;
+    item.hwndItem = GetDlgItem(dialog, IDC_LANGUAGE);
+    item.hDC = dc;
+    item.rcItem = {0, 0, 40, 16};
+    item.itemData = reinterpret_cast<ULONG_PTR>(text);
+    return item;
+}
+
+TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    HWND dialog = run.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    static const char kJapanese[] = "Japanese";
+    static const char kJaponais[] = "Japonais";
+
+    Canvas japanese(40, 16);
+    DRAWITEMSTRUCT item = DrawRequest(dialog, japanese.Dc(), kJapanese, true);
+    SendMessageA(dialog, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    COLORREF highlight = GetNearestColor(japanese.Dc(), GetSysColor(COLOR_HIGHLIGHT));
+    COLORREF highlightText = GetNearestColor(japanese.Dc(), GetSysColor(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(japanese.At(0, 0), highlight);
+    EXPECT_EQ(japanese.At(2, 2), highlightText);   // first stroke of the first character
+    EXPECT_EQ(japanese.At(2, 11), highlightText);  // ... down to just above its end point
+    EXPECT_EQ(japanese.At(4, 4), highlight);       // inside the first character
+    EXPECT_EQ(japanese.At(18, 2), highlightText);  // the second character's stem
+    EXPECT_EQ(japanese.At(39, 15), highlight);
+
+    // Other texts are drawn as text, exactly as the system draws them.
+    Canvas japonais(40, 16);
+    item = DrawRequest(dialog, japonais.Dc(), kJaponais, false);
+    SetTextColor(japonais.Dc(), RGB(0, 0, 0));
+    SetBkColor(japonais.Dc(), RGB(255, 255, 255));
+    SendMessageA(dialog, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    Canvas expected(40, 16);
+    RECT rect = {0, 0, 40, 16};
+    FillRect(expected.Dc(), &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(expected.Dc(), RGB(0, 0, 0));
+    SetBkColor(expected.Dc(), RGB(255, 255, 255));
+    DrawTextA(expected.Dc(), kJaponais, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    int differing = 0;
+    int dark = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            differing += japonais.At(x, y) != expected.At(x, y);
+            dark += japonais.At(x, y) == RGB(0, 0, 0);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(dark, 0);
+
+    // No text: nothing drawn at all.
+    Canvas untouched(40, 16);
+    item = DrawRequest(dialog, untouched.Dc(), nullptr, true);
+    SendMessageA(dialog, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(untouched.At(0, 0), Canvas::kCanary);
+    EXPECT_EQ(untouched.At(2, 2), Canvas::kCanary);
+}
+
+TEST_F(StartOptionsDialogTest, LanguageListMeasuresAndComparesItsTexts) {
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    HWND dialog = run.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    static const char kEnglish[] = "English";
+    static const char kDutch[] = "Dutch";
+
+    MEASUREITEMSTRUCT measure = {
+        ODT_COMBOBOX, IDC_LANGUAGE, 0, 0, 12345, reinterpret_cast<ULONG_PTR>(kEnglish)};
+    SendMessageA(dialog, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_GT(measure.itemHeight, 0u);
+    EXPECT_LT(measure.itemHeight, 100u);
+    measure.itemData = 0;
+    measure.itemHeight = 12345;
+    SendMessageA(dialog, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(measure.itemHeight, 0u);
+    measure.itemID = static_cast<UINT>(-1);  // the selection field keeps its height
+    measure.itemHeight = 12345;
+    SendMessageA(dialog, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(measure.itemHeight, 12345u);
+
+    COMPAREITEMSTRUCT compare = {};
+    compare.CtlType = ODT_COMBOBOX;
+    compare.CtlID = IDC_LANGUAGE;
+    compare.hwndItem = GetDlgItem(dialog, IDC_LANGUAGE);
+    compare.itemData1 = reinterpret_cast<ULONG_PTR>(kEnglish);
+    compare.itemData2 = reinterpret_cast<ULONG_PTR>(kDutch);
+    auto order = [&] {
+        return static_cast<int>(
+            SendMessageA(dialog, WM_COMPAREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&compare)));
+    };
+    EXPECT_EQ(order(), -1);  // the second text sorts first
+    std::swap(compare.itemData1, compare.itemData2);
+    EXPECT_EQ(order(), 1);
+    compare.itemData2 = compare.itemData1;
+    EXPECT_EQ(order(), 0);
+}
+
+BOOL CALLBACK FindNotice(HWND window, LPARAM found) {
+    char title[32] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (std::strcmp(title, "Error!") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    HWND dialog = run.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    SendDlgItemMessageA(dialog, IDC_LANGUAGE, CB_SETCURSEL, kJapanese, 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_LANGUAGE)));
+    HWND notice = nullptr;
+    for (int i = 0; i < 500 && notice == nullptr; ++i) {
+        EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), FindNotice,
+                          reinterpret_cast<LPARAM>(&notice));
+        Sleep(10);
+    }
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(GetWindow(notice, GW_OWNER), dialog);
+    Canvas canvas(4, 4);
+    for (UINT message : {WM_CTLCOLORBTN, WM_CTLCOLORSTATIC, WM_CTLCOLORDLG}) {
+        SetBkColor(canvas.Dc(), Canvas::kCanary);
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(notice, message, reinterpret_cast<WPARAM>(canvas.Dc()),
+                         reinterpret_cast<LPARAM>(GetDlgItem(notice, IDOK))));
+        ASSERT_NE(brush, nullptr) << message;
+        EXPECT_EQ(BrushColour(brush), RGB(255, 255, 255)) << message;
+        EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(255, 255, 255)) << message;
+    }
+    PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);  // the close box: English all the same
+    for (int i = 0; i < 500 && Selection(dialog, IDC_LANGUAGE) != kEnglish; ++i) {
+        Sleep(10);
+    }
+    EXPECT_EQ(Selection(dialog, IDC_LANGUAGE), kEnglish);
+    char title[64] = {};
+    GetWindowTextA(dialog, title, sizeof title);
+    EXPECT_STREQ(title, "Krumbel - Options");
+}
+
+}  // namespace
