@@ -1,0 +1,71 @@
+#!/bin/sh
+# Takes the pictures of Quorvel's options dialog: docs/quorvel-german.png (a first run, no
+# switches), docs/quorvel-french-advanced.png ("-advanced", French chosen),
+# docs/quorvel-languages.png (the language list open), docs/quorvel-notice.png (Japanese chosen) and docs/quorvel-minimised.png. Each runs inside a
+# Wine virtual desktop (which draws window frames) on a virtual display of its own, with a prefix
+# of its own under build/screenshots-quorvel, so every run is a first run.
+#   docs/screenshots-quorvel.sh [build-dir]   (default: build/win64; Quorvel and quorvel_show
+#                                              are built there first)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/win64}
+cmake --build "$build" --target Quorvel quorvel_show >/dev/null
+program=$(find "$build" -name Quorvel.exe -print -quit)
+show=$(find "$build" -name quorvel_show.exe -print -quit)
+
+state=$root/build/screenshots-quorvel
+# shellcheck source=../cmake/wine-common.sh
+. "$root/cmake/wine-common.sh"
+mkdir -p "$state"
+case "$(file -b "$program")" in
+PE32+*) echo /usr/lib/wine/wine64 >"$state/loader" ;;
+*) echo /usr/lib/wine/wine >"$state/loader" ;;
+esac
+
+n=150
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+    n=$((n + 1))
+done
+export DISPLAY=":$n"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 1
+
+wine_setup_env
+wine_ensure_prefix
+dir="$WINEPREFIX/drive_c/krumbel"
+mkdir -p "$dir"
+cp "$program" "$show" "$dir/"
+
+# shoot <scene> <picture>: brings Quorvel into the scene and photographs the window it names.
+shoot() {
+    rm -f "$dir/ready"
+    "$WINELOADER_PATH" reg delete 'HKCU\Software\Harnwick\Krumbel' /f >/dev/null 2>&1 || true
+    "$WINELOADER_PATH" explorer /desktop=Quorvel,1280x1024 'C:\krumbel\quorvel_show.exe' "$1" \
+        'C:\krumbel\ready' >/dev/null 2>&1 &
+    i=0
+    while [ ! -s "$dir/ready" ]; do
+        i=$((i + 1))
+        [ $i -le 900 ] || { echo "Quorvel did not come up for $1" >&2; exit 1; }
+        sleep 0.1
+    done
+    sleep 0.5
+    read -r x y w h <"$dir/ready"
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$root/docs/$2"
+    echo "wrote $root/docs/$2"
+    wineserver -w
+}
+
+shoot german quorvel-german.png
+shoot french quorvel-french-advanced.png
+shoot languages quorvel-languages.png
+shoot notice quorvel-notice.png
+shoot minimised quorvel-minimised.png
