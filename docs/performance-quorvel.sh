@@ -1,0 +1,82 @@
+#!/bin/sh
+# Times Quorvel.exe -automatic beside a trivial dialog program of ours that closes itself at once
+# (quorvel_baseline.exe: Wine's own cost of starting a dialog program), in turns, in one Wine
+# session: a virtual display and a prefix of its own under build/performance-quorvel, both
+# programs in one virtual desktop of 1280 x 1024. Prints the median wall times and the
+# measuring steps that sysreport times inside one process.
+#   docs/performance-quorvel.sh [build-dir] [runs]   (default: build/win64, 7 runs)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/win64}
+runs=${2:-7}
+cmake --build "$build" --target Quorvel quorvel_baseline sysreport >/dev/null
+quorvel=$(find "$build" -name Quorvel.exe -print -quit)
+baseline=$(find "$build" -name quorvel_baseline.exe -print -quit)
+sysreport=$(find "$build" -name sysreport.exe -print -quit)
+
+state=$root/build/performance-quorvel
+# shellcheck source=../cmake/wine-common.sh
+. "$root/cmake/wine-common.sh"
+mkdir -p "$state"
+case "$(file -b "$quorvel")" in
+PE32+*) echo /usr/lib/wine/wine64 >"$state/loader" ;;
+*) echo /usr/lib/wine/wine >"$state/loader" ;;
+esac
+
+n=170
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+    n=$((n + 1))
+done
+export DISPLAY=":$n"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 1
+
+wine_setup_env
+wine_ensure_prefix
+wineserver -p </dev/null >/dev/null 2>&1
+dir="$WINEPREFIX/drive_c/krumbel"
+mkdir -p "$dir"
+cp "$quorvel" "$baseline" "$sysreport" "$dir/"
+"$WINELOADER_PATH" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v krumbel /d 1280x1024 /f \
+    >/dev/null 2>&1
+for program in Quorvel.exe quorvel_baseline.exe sysreport.exe; do
+    "$WINELOADER_PATH" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\Explorer" \
+        /v Desktop /d krumbel /f >/dev/null 2>&1
+done
+
+# elapsed_ms <program> [args]: wall time of one run, in milliseconds.
+elapsed_ms() {
+    start=$(date +%s%N)
+    "$WINELOADER_PATH" "C:\\krumbel\\$1" "$2" >/dev/null 2>&1 || true
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000000))
+}
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
+# One unmeasured round warms Wine's caches for both.
+elapsed_ms quorvel_baseline.exe "" >/dev/null
+elapsed_ms Quorvel.exe -automatic >/dev/null
+i=0
+while [ $i -lt "$runs" ]; do
+    elapsed_ms quorvel_baseline.exe "" >>"$work/baseline"
+    elapsed_ms Quorvel.exe -automatic >>"$work/quorvel"
+    i=$((i + 1))
+done
+b=$(median <"$work/baseline")
+q=$(median <"$work/quorvel")
+echo "runs: $runs each, in turns; medians"
+echo "quorvel_baseline.exe: $b ms"
+echo "Quorvel.exe -automatic: $q ms"
+echo "difference: $((q - b)) ms"
+echo "measuring steps in one process (sysreport):"
+"$WINELOADER_PATH" 'C:\krumbel\sysreport.exe' 2>/dev/null | tr -d '\r' | grep '^Times'
