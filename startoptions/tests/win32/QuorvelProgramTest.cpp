@@ -196,11 +196,19 @@ TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
     Click(dialog, IDC_DEFAULTS);
     EXPECT_EQ(Text(dialog), "Krumbel - Einstellungen");
     EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), 1);
+
+    // The Tcl field takes no more than the store reads back.
+    HWND tcl = GetDlgItem(dialog, IDC_TCL_DEFINES);
+    SendMessageW(tcl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    for (int i = 0; i < 300; ++i) {
+        SendMessageW(tcl, WM_CHAR, 'x', 0);
+    }
     SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(quorvel.WaitExit(10000));
     Values stored = settings_key::All();
     Recommendation r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "Language"), "de");
+    EXPECT_EQ(StoredText(stored, "TclDefines"), std::string(255, 'x'));
     EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.presets.texture);
     EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.ratings.recommendedFramerate);
 }
