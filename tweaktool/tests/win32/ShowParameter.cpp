@@ -1,5 +1,6 @@
-// Starts Tinkrel.exe, sets every parameter to its default through the dialog, selects one row and
-// leaves the program running: the scene of the tweak tool's screenshot.
+// Starts Tinkrel.exe, sets every parameter to its default through the dialog and saves, selects
+// one row and leaves the program running: the scene of the tweak tool's screenshot. Run it only
+// in a Wine prefix of its own: it stores the settings.
 //   tinkrel_show <Tinkrel.exe> <row> <ready-file>
 // Writes the dialog's window rectangle "x y width height" into ready-file once the row is shown.
 // Exits 0 on success, 1 when the dialog does not appear, 2 on bad arguments.
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         const std::string wanted = std::to_string(tinkrel.SliderPos());
         WaitFor([&] { return tinkrel.Text(IDC_CURRENT) == wanted; });
     }
+    tinkrel.Press(IDC_SAVE);
     tinkrel.SelectRow(std::atoi(argv[2]));
     Sleep(200);  // a few polls, and time to paint
 

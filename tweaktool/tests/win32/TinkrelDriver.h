@@ -37,6 +37,21 @@ inline std::string FromUtf16(const std::wstring& wide) {
     return text;
 }
 
+// SendMessage that gives up after ten seconds, so that a program that hangs fails the test
+// instead of holding it; -1 when it gave up.
+inline LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result)
+               ? static_cast<LRESULT>(result)
+               : -1;
+}
+inline LRESULT SendA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result)
+               ? static_cast<LRESULT>(result)
+               : -1;
+}
+
 // Calls done() every few milliseconds until it is true or timeout has passed; true when it was.
 template <typename Done>
 bool WaitFor(Done done, std::chrono::milliseconds timeout = std::chrono::milliseconds(3000)) {
@@ -86,48 +101,56 @@ public:
     HWND Dialog() const { return dialog_; }
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
 
-    // The list: rows, their texts and the selection. Selecting sends the notification that a
-    // click on the row sends.
+    // The list: rows, their texts and the selection.
     int RowCount() const {
-        return static_cast<int>(SendMessageW(Item(IDC_PARAMETER_LIST), LB_GETCOUNT, 0, 0));
+        return static_cast<int>(SendW(Item(IDC_PARAMETER_LIST), LB_GETCOUNT, 0, 0));
     }
     std::string Row(int row) const {
         HWND list = Item(IDC_PARAMETER_LIST);
-        LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
-        if (length == LB_ERR) {
+        LRESULT length = SendW(list, LB_GETTEXTLEN, row, 0);
+        if (length < 0) {
             return "(no row)";
         }
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        length = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        length = SendW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
         text.resize(length < 0 ? 0 : static_cast<size_t>(length));
         return FromUtf16(text);
     }
     int SelectedRow() const {
-        return static_cast<int>(SendMessageW(Item(IDC_PARAMETER_LIST), LB_GETCURSEL, 0, 0));
+        return static_cast<int>(SendW(Item(IDC_PARAMETER_LIST), LB_GETCURSEL, 0, 0));
     }
+    // Clicks a row: the list box selects it and notifies the dialog within one message, as for
+    // a user. (Selecting with LB_SETCURSEL and then sending LBN_SELCHANGE would leave a gap in
+    // which the slider poll sees the new row beside the old row's slider, which no user can
+    // bring about.) Every row of the list is in view.
     void SelectRow(int row) const {
         HWND list = Item(IDC_PARAMETER_LIST);
-        SendMessageW(list, LB_SETCURSEL, row, 0);
-        Command(IDC_PARAMETER_LIST, LBN_SELCHANGE);
+        RECT item = {};
+        SendW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendW(list, WM_LBUTTONUP, 0, at);
     }
 
     // Text of a control, or the dialog's caption for id 0.
     std::string Text(int id) const {
         HWND window = id == 0 ? dialog_ : Item(id);
-        LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+        LRESULT length = SendW(window, WM_GETTEXTLENGTH, 0, 0);
+        if (length < 0) {
+            return "(no answer)";
+        }
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        length =
-            SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<size_t>(length));
+        length = SendW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(length < 0 ? 0 : static_cast<size_t>(length));
         return FromUtf16(text);
     }
     // Sets the value field's text as typing does: the field tells the dialog of the change.
     void Type(const char* text) const {
-        SendMessageA(Item(IDC_VALUE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        SendA(Item(IDC_VALUE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
     // Puts the keyboard focus into the value field, as a click into it does.
     void FocusValueField() const {
-        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_VALUE)), TRUE);
+        SendW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_VALUE)), TRUE);
     }
     bool ValueFieldHasFocus() const {
         GUITHREADINFO info = {};
@@ -135,24 +158,20 @@ public:
         return GetGUIThreadInfo(process_.dwThreadId, &info) && info.hwndFocus == Item(IDC_VALUE);
     }
 
-    int SliderPos() const {
-        return static_cast<int>(SendMessageW(Item(IDC_SLIDER), TBM_GETPOS, 0, 0));
-    }
+    int SliderPos() const { return static_cast<int>(SendW(Item(IDC_SLIDER), TBM_GETPOS, 0, 0)); }
     int SliderMin() const {
-        return static_cast<int>(SendMessageW(Item(IDC_SLIDER), TBM_GETRANGEMIN, 0, 0));
+        return static_cast<int>(SendW(Item(IDC_SLIDER), TBM_GETRANGEMIN, 0, 0));
     }
     int SliderMax() const {
-        return static_cast<int>(SendMessageW(Item(IDC_SLIDER), TBM_GETRANGEMAX, 0, 0));
+        return static_cast<int>(SendW(Item(IDC_SLIDER), TBM_GETRANGEMAX, 0, 0));
     }
     // Moves the slider as dragging does: the dialog learns of it by its poll.
-    void MoveSlider(int position) const {
-        SendMessageW(Item(IDC_SLIDER), TBM_SETPOS, TRUE, position);
-    }
+    void MoveSlider(int position) const { SendW(Item(IDC_SLIDER), TBM_SETPOS, TRUE, position); }
 
     // The notification a button sends when clicked.
     void Press(int id) const { Command(id, BN_CLICKED); }
     // A real click on a visible button: the button itself notifies the dialog.
-    void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+    void Click(int id) const { SendW(Item(id), BM_CLICK, 0, 0); }
 
     // Closes the dialog with id (IDOK, IDCANCEL) or, for 0, the close box; true when the program
     // then ends.
@@ -173,7 +192,7 @@ public:
 
 private:
     void Command(int id, int code) const {
-        SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
+        SendW(dialog_, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
 
     struct Search {

@@ -34,6 +34,10 @@ protected:
     TinkrelProgramTest() { settings::Clear(); }
     ~TinkrelProgramTest() override { settings::Clear(); }
 
+    // Stores a setting before the program starts.
+    static void Store(const char* group, const char* name, const char* text) {
+        ASSERT_EQ(settings::SetText(group, name, text), ERROR_SUCCESS) << group << "\\" << name;
+    }
     void Start() { ASSERT_TRUE(tinkrel_.Start(ProgramPath())) << "no Tinkrel dialog appeared"; }
 
     // True once list row shows text: the poll takes a moved slider within a timer period; the
@@ -72,11 +76,11 @@ TEST_F(TinkrelProgramTest, WithoutSettingsEveryValueIsZeroAndNothingIsCreated) {
 }
 
 TEST_F(TinkrelProgramTest, StoredTextsAreTruncatedAndSaturated) {
-    settings::SetText("Performance", "TexVideoMemLimit", "8192.9");
-    settings::SetText("Misc", "MinThreadSleep", "-3.7");
-    settings::SetText("Misc", "DIPYieldThreshold", "1e10");
-    settings::SetText("Misc", "ShowFMV", "yes");
-    settings::SetText("Misc", "GameSaveCompression", "-1e10");
+    Store("Performance", "TexVideoMemLimit", "8192.9");
+    Store("Misc", "MinThreadSleep", "-3.7");
+    Store("Misc", "DIPYieldThreshold", "1e10");
+    Store("Misc", "ShowFMV", "yes");
+    Store("Misc", "GameSaveCompression", "-1e10");
     Start();
     EXPECT_EQ(tinkrel_.Row(kTexVideoMemLimit), "TexVideoMemLimit\t1024\t32768\t8192\t4096");
     EXPECT_EQ(tinkrel_.Row(kMinThreadSleep), "MinThreadSleep\t2\t500\t-3\t2");
@@ -90,7 +94,7 @@ TEST_F(TinkrelProgramTest, StoredTextsAreTruncatedAndSaturated) {
 }
 
 TEST_F(TinkrelProgramTest, SelectingShowsTheParameterAndTheHeaderEmptiesEverything) {
-    settings::SetText("Misc", "DIPYieldThreshold", "20000");
+    Store("Misc", "DIPYieldThreshold", "20000");
     Start();
     tinkrel_.SelectRow(kDIPYieldThreshold);
     EXPECT_EQ(tinkrel_.Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t20000\t20000");
@@ -124,7 +128,7 @@ TEST_F(TinkrelProgramTest, SelectingShowsTheParameterAndTheHeaderEmptiesEverythi
 }
 
 TEST_F(TinkrelProgramTest, TypedValueMovesTheSliderOnlyWithinTheRange) {
-    settings::SetText("Performance", "TexVideoMemLimit", "4096");
+    Store("Performance", "TexVideoMemLimit", "4096");
     Start();
     tinkrel_.SelectRow(kTexVideoMemLimit);
 
@@ -171,7 +175,7 @@ TEST_F(TinkrelProgramTest, OutOfRangeValueShowsAtTheNearestBoundAndIsTakenAtTheP
 }
 
 TEST_F(TinkrelProgramTest, DefaultAndResetMoveTheSliderAndThePollTheValue) {
-    settings::SetText("Misc", "DIPYieldThreshold", "300");
+    Store("Misc", "DIPYieldThreshold", "300");
     Start();
     tinkrel_.SelectRow(kDIPYieldThreshold);
     tinkrel_.Press(IDC_DEFAULT);
@@ -192,7 +196,7 @@ TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
     for (int closer : {IDCANCEL, IDOK, 0}) {
         SCOPED_TRACE(closer == IDCANCEL ? "Quit" : closer == IDOK ? "Enter" : "close box");
         settings::Clear();
-        settings::SetText("Misc", "ThreadPriority", "1");
+        Store("Misc", "ThreadPriority", "1");
         TinkrelDriver tinkrel;
         ASSERT_TRUE(tinkrel.Start(ProgramPath()));
         tinkrel.SelectRow(kThreadPriority);
@@ -208,11 +212,11 @@ TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
 }
 
 TEST_F(TinkrelProgramTest, SaveStoresEveryValueAndKeepsTheOtherSettings) {
-    settings::SetText("Performance", "MaxFramerate", "25");
-    settings::SetText("Performance", "RatingCpu", "80");
-    settings::SetText("Screen", "Width", "1024");
-    settings::SetText("Misc", "ThreadPriority", "7");  // out of range, and left alone
-    settings::SetText("Misc", "GameSaveCompression", "3");
+    Store("Performance", "MaxFramerate", "25");
+    Store("Performance", "RatingCpu", "80");
+    Store("Screen", "Width", "1024");
+    Store("Misc", "ThreadPriority", "7");  // out of range, and left alone
+    Store("Misc", "GameSaveCompression", "3");
     Start();
     tinkrel_.SelectRow(kGameSaveCompression);
     tinkrel_.MoveSlider(9);
@@ -243,13 +247,13 @@ TEST_F(TinkrelProgramTest, SaveStoresEveryValueAndKeepsTheOtherSettings) {
 }
 
 TEST_F(TinkrelProgramTest, LoadReplacesUnsavedChangesAndKeepsTheSelection) {
-    settings::SetText("Performance", "MaxShadowLightDist", "8");
+    Store("Performance", "MaxShadowLightDist", "8");
     Start();
     constexpr int kMaxShadowLightDist = 7;
     tinkrel_.SelectRow(kMaxShadowLightDist);
     tinkrel_.MoveSlider(20);
     ASSERT_TRUE(RowBecomes(kMaxShadowLightDist, "MaxShadowLightDist\t0\t25\t20\t8"));
-    settings::SetText("Performance", "MaxShadowLightDist", "12");  // another program stores
+    Store("Performance", "MaxShadowLightDist", "12");  // another program stores
 
     tinkrel_.Press(IDC_LOAD);
 
