@@ -220,7 +220,8 @@ TEST_F(QuorvelProgram, FramerateLabelFollowsTheSlider) {
     SendDlgItemMessageW(dialog, IDC_FRAMERATE, TBM_SETPOS, TRUE, 35);
     DWORD start = GetTickCount();
     EXPECT_TRUE(WaitFor(1000, [&] { return ItemText(dialog, IDC_FRAMERATE_VALUE) == "35"; }));
-    EXPECT_LE(GetTickCount() - start, 250u);  // one refresh period, with room for a busy machine
+    // One refresh period is 100 ms; the bound leaves room for a machine busy with other tests.
+    EXPECT_LE(GetTickCount() - start, 600u);
     SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(quorvel.WaitExit(10000));
     EXPECT_EQ(StoredText(settings_key::All(), "Performance\\MaxFramerate"), "35");
