@@ -77,10 +77,8 @@ KStr::Buffer* KStr::Formatted(const char* format, ...) {
     return FromText(work, length);
 }
 
-void KStr::Release(Buffer* buffer) {
-    if (--buffer->refCount <= 0) {
-        std::free(buffer);
-    }
+void KStr::Free(Buffer* buffer) {
+    std::free(buffer);
 }
 
 KStr::KStr() : KStr(Adopt{}, Allocate(16)) {}
@@ -91,16 +89,8 @@ KStr::KStr(const char* text) {
     buffer_->refCount = 1;
 }
 
-KStr::KStr(const KStr& other) : buffer_(other.buffer_) {
-    ++buffer_->refCount;
-}
-
 KStr::KStr(Adopt, Buffer* fresh) : buffer_(fresh) {
     ++buffer_->refCount;
-}
-
-KStr::~KStr() {
-    Release(buffer_);
 }
 
 KStr& KStr::operator=(const KStr& other) {

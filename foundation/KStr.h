@@ -26,10 +26,11 @@ public:
     // kFormatLimit characters.
     static constexpr int kFormatLimit = 4096;
 
-    KStr();                   // empty text, capacity 20, length not yet known
-    KStr(const char* text);   // copy of text (a null pointer reads as the empty text)
-    KStr(const KStr& other);  // shares other's buffer
-    ~KStr();
+    KStr();                  // empty text, capacity 20, length not yet known
+    KStr(const char* text);  // copy of text (a null pointer reads as the empty text)
+    // Sharing costs one count change each way; these stay inline for that reason.
+    KStr(const KStr& other) : buffer_(other.buffer_) { ++buffer_->refCount; }
+    ~KStr() { Release(buffer_); }
 
     // Printf-style construction: KStr("%d MB RAM", 256). A C-style variadic constructor would make
     // KStr("text") ambiguous, so this one takes at least one argument. Arguments must be scalars:
@@ -137,7 +138,12 @@ private:
     static Buffer* FromText(const char* text, int length);
     static Buffer* Join(const char* a, int aLength, const char* b, int bLength);
     static Buffer* Formatted(const char* format, ...) KSTR_CHECK_FORMAT(1, 2);
-    static void Release(Buffer* buffer);
+    static void Release(Buffer* buffer) {
+        if (--buffer->refCount <= 0) {
+            Free(buffer);
+        }
+    }
+    static void Free(Buffer* buffer);
 
     char* MutableText() { return TextOf(buffer_); }
     int ScanLength() const;
