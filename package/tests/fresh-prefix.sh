@@ -1,0 +1,106 @@
+#!/bin/sh
+# Installs the release zip as a player would, on a Wine prefix made for this run alone: unpacks it
+# to C:\Games and runs both programs from there. `Quorvel.exe -automatic -defaults` must store a
+# complete first set of settings; release_programs_test.exe then reads the programs' version
+# information and manifests and closes Tinkrel.exe by Quit, which must store nothing.
+#   fresh-prefix.sh <zip> <wine loader> <release_programs_test.exe> <version> <state folder>
+# The display is the one of the ctest Wine session named by KRUMBEL_WINE_STATE.
+set -eu
+zip=$1
+loader=$2
+driver=$3
+version=$4
+state=$5
+here=$(dirname "$0")
+. "$here/../../cmake/wine-common.sh"
+
+if ! wine_loader_runs "$loader"; then
+    echo "skipped: $loader can't run on this machine (no 32-bit code execution)"
+    exit 77
+fi
+rm -rf "$state"
+mkdir -p "$state"
+echo "$loader" >"$state/loader"
+if [ -f "$KRUMBEL_WINE_STATE/display" ]; then
+    cp "$KRUMBEL_WINE_STATE/display" "$state/display"
+fi
+wine_setup_env
+wine_ensure_prefix
+trap 'wineserver -k 2>/dev/null || true' EXIT
+# One server for every step; started daemons must not hold the test's output open.
+wineserver -p </dev/null >/dev/null 2>&1
+
+folder=$(basename "$zip" .zip)
+games="$WINEPREFIX/drive_c/Games"
+mkdir -p "$games"
+unzip -q "$zip" -d "$games"
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# wine_in <folder> <program> [args...]: runs a program from a folder of the prefix; its output
+# goes through a file, since Wine's helper processes outlive it and would hold a pipe open.
+wine_in() {
+    dir=$1
+    shift
+    out=$(mktemp "$state/output.XXXXXX")
+    status=0
+    (cd "$dir" && timeout 240 "$WINELOADER_PATH" "$@" </dev/null >"$out" 2>&1) || status=$?
+    tr -d '\r' <"$out"
+    rm -f "$out"
+    return $status
+}
+key='HKCU\Software\Harnwick\Krumbel'
+root='HKEY_CURRENT_USER\\Software\\Harnwick\\Krumbel'  # as a pattern
+
+# A plain virtual X screen offers DirectDraw a single mode, which no best fit takes; Wine's virtual
+# desktop offers a monitor's set of modes, as a player's machine does (see quorvel-reg-query.sh).
+wine_in "$games" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v krumbel /d 1280x1024 /f >/dev/null
+wine_in "$games" reg add 'HKCU\Software\Wine\AppDefaults\Quorvel.exe\Explorer' /v Desktop \
+    /d krumbel /f >/dev/null
+wine_in "$games/$folder" "C:\\Games\\$folder\\Quorvel.exe" -automatic -defaults ||
+    fail "Quorvel.exe -automatic -defaults exited with $?"
+settings=$(wine_in "$games" reg query "$key" /s) || true
+# Each pattern must match a whole line of reg query's output.
+for line in \
+    "$root" \
+    "    Language    REG_SZ    de" \
+    "    TclDefines    REG_SZ    FULL" \
+    "$root\\\\Screen" \
+    "    Fullscreen    REG_SZ    1" \
+    "    TnL    REG_SZ    [01]" \
+    "    Width    REG_SZ    [1-9][0-9]*" \
+    "    Height    REG_SZ    [1-9][0-9]*" \
+    "    DirectDrawGUID    REG_SZ    [0-9a-f ]{42}" \
+    "    Direct3DGUID    REG_SZ    [0-9a-f ]{42}" \
+    "$root\\\\Performance" \
+    "    ObjectQuality    REG_SZ    [0-2]" \
+    "    LandscapeQuality    REG_SZ    [0-2]" \
+    "    TextureQuality    REG_SZ    [0-4]" \
+    "    MaxFramerate    REG_SZ    (1[0-9]|2[0-6])" \
+    "    RatingCPU    REG_SZ    [0-9]+" \
+    "    RatingMem    REG_SZ    [0-9]+" \
+    "    RatingGfx    REG_SZ    [0-9]+" \
+    "    RatingDsk    REG_SZ    [0-9]+"; do
+    printf '%s\n' "$settings" | grep -Eqx "$line" || fail "Quorvel stored no line like '$line'"
+done
+if [ -e "$WINEPREFIX/drive_c/krumbeltestfile.tmp" ]; then
+    fail "the disk test left its file behind"
+fi
+
+mkdir -p "$WINEPREFIX/drive_c/package-check"
+cp "$driver" "$WINEPREFIX/drive_c/package-check/"
+wine_in "$WINEPREFIX/drive_c/package-check" "C:\\package-check\\$(basename "$driver")" \
+    "C:\\Games\\$folder" "$version" || fail "the programs as Windows sees them, see above"
+# Tinkrel's Quit stores nothing, so none of its values appeared.
+if wine_in "$games" reg query "$key\\Misc" >/dev/null; then
+    fail "Tinkrel stored values although it was closed by Quit"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    printf '%s\n' "$settings"
+    exit 1
+fi
+echo "ok: $folder installs on a fresh prefix; both programs run from it"
