@@ -30,3 +30,35 @@ wine_ensure_prefix() {
         fi
     ) 9>"$state/prefix.lock"
 }
+
+# For test scripts: the session of $state set up, or exit 77 (skipped) when the build has none.
+wine_require_session() {
+    if [ ! -f "$state/loader" ]; then
+        echo "skipped: no Wine session in $state"
+        exit 77
+    fi
+    wine_setup_env
+}
+
+# Prints the first X display from :$1 on that nobody uses.
+wine_free_display() {
+    n=$1
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+        n=$((n + 1))
+    done
+    echo ":$n"
+}
+
+# wine_use_desktop <WxH> <program.exe>...: the programs open their windows in one virtual desktop
+# of that size, where DirectDraw offers Wine's common modes rather than the one mode of the bare
+# X screen, and window frames are drawn.
+wine_use_desktop() {
+    wine_desktop_size=$1
+    shift
+    "$WINELOADER_PATH" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v krumbel \
+        /d "$wine_desktop_size" /f </dev/null >/dev/null 2>&1
+    for wine_program in "$@"; do
+        "$WINELOADER_PATH" reg add "HKCU\\Software\\Wine\\AppDefaults\\$wine_program\\Explorer" \
+            /v Desktop /d krumbel /f </dev/null >/dev/null 2>&1
+    done
+}

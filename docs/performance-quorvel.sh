@@ -15,42 +15,12 @@ baseline=$(find "$build" -name quorvel_baseline.exe -print -quit)
 sysreport=$(find "$build" -name sysreport.exe -print -quit)
 
 state=$root/build/performance-quorvel
-# shellcheck source=../cmake/wine-common.sh
-. "$root/cmake/wine-common.sh"
-mkdir -p "$state"
-case "$(file -b "$quorvel")" in
-PE32+*) echo /usr/lib/wine/wine64 >"$state/loader" ;;
-*) echo /usr/lib/wine/wine >"$state/loader" ;;
-esac
-
-n=170
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-    n=$((n + 1))
-done
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-sleep 1
-
-wine_setup_env
-wine_ensure_prefix
+# shellcheck source=../cmake/wine-private-session.sh
+. "$root/cmake/wine-private-session.sh"
+wine_private_session "$quorvel" 170 1280x1024
 wineserver -p </dev/null >/dev/null 2>&1
-dir="$WINEPREFIX/drive_c/krumbel"
-mkdir -p "$dir"
 cp "$quorvel" "$baseline" "$sysreport" "$dir/"
-"$WINELOADER_PATH" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v krumbel /d 1280x1024 /f \
-    >/dev/null 2>&1
-for program in Quorvel.exe quorvel_baseline.exe sysreport.exe; do
-    "$WINELOADER_PATH" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\Explorer" \
-        /v Desktop /d krumbel /f >/dev/null 2>&1
-done
+wine_use_desktop 1280x1024 Quorvel.exe quorvel_baseline.exe sysreport.exe
 
 # elapsed_ms <program> [args]: wall time of one run, in milliseconds.
 elapsed_ms() {

@@ -14,34 +14,9 @@ program=$(find "$build" -name Quorvel.exe -print -quit)
 show=$(find "$build" -name quorvel_show.exe -print -quit)
 
 state=$root/build/screenshots-quorvel
-# shellcheck source=../cmake/wine-common.sh
-. "$root/cmake/wine-common.sh"
-mkdir -p "$state"
-case "$(file -b "$program")" in
-PE32+*) echo /usr/lib/wine/wine64 >"$state/loader" ;;
-*) echo /usr/lib/wine/wine >"$state/loader" ;;
-esac
-
-n=150
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-    n=$((n + 1))
-done
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-sleep 1
-
-wine_setup_env
-wine_ensure_prefix
-dir="$WINEPREFIX/drive_c/krumbel"
-mkdir -p "$dir"
+# shellcheck source=../cmake/wine-private-session.sh
+. "$root/cmake/wine-private-session.sh"
+wine_private_session "$program" 150 1280x1024
 cp "$program" "$show" "$dir/"
 
 # shoot <scene> <picture>: brings Quorvel into the scene and photographs the window it names.

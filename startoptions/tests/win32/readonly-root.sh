@@ -6,12 +6,8 @@
 set -eu
 program=$1
 state=$KRUMBEL_WINE_STATE
-if [ ! -f "$state/loader" ]; then
-    echo "skipped: no Wine session in $state"
-    exit 77
-fi
 . "$(dirname "$KRUMBEL_WINE_RUN")/wine-common.sh"
-wine_setup_env
+wine_require_session
 drive="$state/readonly-drive"
 link="$WINEPREFIX/dosdevices/r:"
 
