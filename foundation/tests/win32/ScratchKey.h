@@ -1,128 +1,27 @@
 // A registry key of its own for one test below HKCU\Software\KrumbelTests, created empty and
-// removed with everything in it. Its contents are set up and checked with the plain ADVAPI32
-// calls, so the code under test never checks itself.
+// removed with everything in it.
 #pragma once
-
-#include <windows.h>
 
 #include <string>
 
-// Removes the key path below parent with all its subkeys; missing keys are fine.
-inline void DeleteKeyTree(HKEY parent, const std::string& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
-        return;
-    }
-    char name[256];
-    DWORD size = sizeof name;
-    while (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS) {
-        DeleteKeyTree(key, name);
-        size = sizeof name;
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(parent, path.c_str());
-}
+#include "TestKey.h"
 
-// One value as the registry holds it.
-struct RawValue {
-    LONG status = ERROR_SUCCESS;
-    DWORD type = 0xdeadbeef;
-    std::string bytes;  // exactly the stored data
-
-    bool operator==(const RawValue&) const = default;
-};
-
-class ScratchKey {
+class ScratchKey : public TestKey {
 public:
-    explicit ScratchKey(const std::string& name) : path_("Software\\KrumbelTests\\" + name) {
-        DeleteKeyTree(HKEY_CURRENT_USER, path_);
+    explicit ScratchKey(const std::string& name) : TestKey("Software\\KrumbelTests\\" + name) {
+        Delete();
         CreateKey("");
     }
-    ~ScratchKey() { DeleteKeyTree(HKEY_CURRENT_USER, path_); }
+    ~ScratchKey() { Delete(); }
     ScratchKey(const ScratchKey&) = delete;
     ScratchKey& operator=(const ScratchKey&) = delete;
 
-    // The key's registry path below HKCU ("Software\KrumbelTests\name"), and the location text
-    // of the tree's registry form ("HKCU:Software/KrumbelTests/name").
-    const std::string& Path() const { return path_; }
+    // The location text of the tree's registry form ("HKCU:Software/KrumbelTests/name").
     std::string Location() const {
-        std::string location = "HKCU:" + path_;
+        std::string location = "HKCU:" + Path();
         for (char& c : location) {
             c = c == '\\' ? '/' : c;
         }
         return location;
     }
-    // Full path of subkey sub (with "\" separators; empty: the key itself).
-    std::string Sub(const std::string& sub) const {
-        return sub.empty() ? path_ : path_ + "\\" + sub;
-    }
-
-    // Creates subkey sub (and the keys above it) without values.
-    LONG CreateKey(const std::string& sub) const {
-        HKEY key = nullptr;
-        LONG status =
-            RegCreateKeyExA(HKEY_CURRENT_USER, Sub(sub).c_str(), 0, nullptr,
-                            REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        if (status == ERROR_SUCCESS) {
-            RegCloseKey(key);
-        }
-        return status;
-    }
-
-    // Stores size bytes of data as value name (null: default value) of subkey sub, creating it.
-    LONG Set(const std::string& sub, const char* name, DWORD type, const void* data,
-             DWORD size) const {
-        HKEY key = nullptr;
-        LONG status =
-            RegCreateKeyExA(HKEY_CURRENT_USER, Sub(sub).c_str(), 0, nullptr,
-                            REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        if (status == ERROR_SUCCESS) {
-            status = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-            RegCloseKey(key);
-        }
-        return status;
-    }
-    // Text as REG_SZ with its terminator.
-    LONG SetText(const std::string& sub, const char* name, const std::string& text) const {
-        return Set(sub, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-    }
-
-    // Value name (null: the default value) of subkey sub. The buffer is padded and filled with a
-    // canary, so that a size that disagrees with the bytes written shows.
-    RawValue Get(const std::string& sub, const char* name) const {
-        RawValue value;
-        HKEY key = nullptr;
-        value.status = RegOpenKeyExA(HKEY_CURRENT_USER, Sub(sub).c_str(), 0, KEY_READ, &key);
-        if (value.status != ERROR_SUCCESS) {
-            return value;
-        }
-        std::string buffer(4096, '\xa5');
-        DWORD size = static_cast<DWORD>(buffer.size() - 16);
-        value.status = RegQueryValueExA(key, name, nullptr, &value.type,
-                                        reinterpret_cast<BYTE*>(buffer.data()), &size);
-        RegCloseKey(key);
-        if (value.status == ERROR_SUCCESS) {
-            value.bytes = buffer.substr(0, size);
-        }
-        return value;
-    }
-
-    bool HasKey(const std::string& sub) const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, Sub(sub).c_str(), 0, KEY_READ, &key) !=
-            ERROR_SUCCESS) {
-            return false;
-        }
-        RegCloseKey(key);
-        return true;
-    }
-
-private:
-    std::string path_;
 };
-
-// The REG_SZ value of text as Save writes it: the text and its terminator.
-inline RawValue SzValue(const std::string& text) {
-    return RawValue{ERROR_SUCCESS, REG_SZ, text + '\0'};
-}

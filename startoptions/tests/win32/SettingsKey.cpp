@@ -1,10 +1,12 @@
 #include "SettingsKey.h"
 
-#include "ScratchKey.h"
+#include "TestKey.h"
 
 namespace settings_key {
 
 namespace {
+
+const TestKey kKey(kPath);
 
 void Collect(HKEY key, const std::string& prefix, std::map<std::string, Value>& values) {
     for (DWORD i = 0;; ++i) {
@@ -41,22 +43,13 @@ void Collect(HKEY key, const std::string& prefix, std::map<std::string, Value>& 
 }  // namespace
 
 void Clear() {
-    DeleteKeyTree(HKEY_CURRENT_USER, kPath);
+    kKey.Delete();
 }
 
 void Store(const std::string& path, const std::string& text) {
-    std::string full = std::string(kPath) + "\\" + path;
-    size_t split = full.find_last_of('\\');
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, full.substr(0, split).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-        return;
-    }
-    RegSetValueExA(key, full.substr(split + 1).c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(key);
+    size_t split = path.find_last_of('\\');
+    std::string group = split == std::string::npos ? "" : path.substr(0, split);
+    kKey.SetText(group, path.substr(split + 1).c_str(), text);
 }
 
 std::map<std::string, Value> All() {
@@ -70,12 +63,7 @@ std::map<std::string, Value> All() {
 }
 
 bool Exists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
+    return kKey.HasKey("");
 }
 
 }  // namespace settings_key

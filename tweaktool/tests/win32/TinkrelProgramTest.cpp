@@ -7,12 +7,16 @@
 #include <cstring>
 #include <string>
 
-#include "SettingsKey.h"
+#include "TestKey.h"
 #include "TinkrelDriver.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+
+// The game's settings key below the vendor's, set up and checked apart from the program.
+const TestKey kVendorKey("Software\\Harnwick");
+const TestKey kSettings(kVendorKey.Sub("Krumbel"));
 
 // List rows: the header, then the parameters in table order.
 constexpr int kHeader = 0;
@@ -31,12 +35,12 @@ std::wstring ProgramPath() {
 
 class TinkrelProgramTest : public ::testing::Test {
 protected:
-    TinkrelProgramTest() { settings::Clear(); }
-    ~TinkrelProgramTest() override { settings::Clear(); }
+    TinkrelProgramTest() { kVendorKey.Delete(); }
+    ~TinkrelProgramTest() override { kVendorKey.Delete(); }
 
     // Stores a setting before the program starts.
     static void Store(const char* group, const char* name, const char* text) {
-        ASSERT_EQ(settings::SetText(group, name, text), ERROR_SUCCESS) << group << "\\" << name;
+        ASSERT_EQ(kSettings.SetText(group, name, text), ERROR_SUCCESS) << group << "\\" << name;
     }
     void Start() { ASSERT_TRUE(tinkrel_.Start(ProgramPath())) << "no Tinkrel dialog appeared"; }
 
@@ -72,7 +76,7 @@ TEST_F(TinkrelProgramTest, WithoutSettingsEveryValueIsZeroAndNothingIsCreated) {
     EXPECT_EQ(tinkrel_.Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t0\t20000");
     ASSERT_TRUE(tinkrel_.Close(IDCANCEL));
     EXPECT_EQ(tinkrel_.ExitCode(), 0u);
-    EXPECT_FALSE(settings::KeyExists(settings::kVendorPath));
+    EXPECT_FALSE(kVendorKey.HasKey(""));
 }
 
 TEST_F(TinkrelProgramTest, StoredTextsAreTruncatedAndSaturated) {
@@ -195,7 +199,7 @@ TEST_F(TinkrelProgramTest, DefaultAndResetMoveTheSliderAndThePollTheValue) {
 TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
     for (int closer : {IDCANCEL, IDOK, 0}) {
         SCOPED_TRACE(closer == IDCANCEL ? "Quit" : closer == IDOK ? "Enter" : "close box");
-        settings::Clear();
+        kVendorKey.Delete();
         Store("Misc", "ThreadPriority", "1");
         TinkrelDriver tinkrel;
         ASSERT_TRUE(tinkrel.Start(ProgramPath()));
@@ -205,9 +209,9 @@ TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
             WaitFor([&] { return tinkrel.Row(kThreadPriority) == "ThreadPriority\t0\t2\t2\t1"; }));
 
         ASSERT_TRUE(tinkrel.Close(closer));
-        EXPECT_EQ(settings::Get("Misc", "ThreadPriority"), SzValue("1"));
-        EXPECT_EQ(settings::ValueCount("Misc"), 1);
-        EXPECT_FALSE(settings::KeyExists(settings::kPath + "\\Performance"));
+        EXPECT_EQ(kSettings.Get("Misc", "ThreadPriority"), SzValue("1"));
+        EXPECT_EQ(kSettings.ValueCount("Misc"), 1);
+        EXPECT_FALSE(kSettings.HasKey("Performance"));
     }
 }
 
@@ -225,15 +229,15 @@ TEST_F(TinkrelProgramTest, SaveStoresEveryValueAndKeepsTheOtherSettings) {
 
     tinkrel_.Click(IDC_SAVE);
 
-    EXPECT_EQ(settings::Get("Misc", "GameSaveCompression"), SzValue("9"));
-    EXPECT_EQ(settings::Get("Misc", "ThreadPriority"), SzValue("7"));
-    EXPECT_EQ(settings::Get("Misc", "MinThreadSleep"), SzValue("0"));
-    EXPECT_EQ(settings::Get("Performance", "WebServer"), SzValue("0"));
-    EXPECT_EQ(settings::Get("Performance", "MaxFramerate"), SzValue("25"));
-    EXPECT_EQ(settings::Get("Performance", "RatingCpu"), SzValue("80"));
-    EXPECT_EQ(settings::Get("Screen", "Width"), SzValue("1024"));
-    EXPECT_EQ(settings::ValueCount("Misc"), 10 + 1);  // and the key's empty default value
-    EXPECT_EQ(settings::ValueCount("Performance"), 10 + 2 + 1);
+    EXPECT_EQ(kSettings.Get("Misc", "GameSaveCompression"), SzValue("9"));
+    EXPECT_EQ(kSettings.Get("Misc", "ThreadPriority"), SzValue("7"));
+    EXPECT_EQ(kSettings.Get("Misc", "MinThreadSleep"), SzValue("0"));
+    EXPECT_EQ(kSettings.Get("Performance", "WebServer"), SzValue("0"));
+    EXPECT_EQ(kSettings.Get("Performance", "MaxFramerate"), SzValue("25"));
+    EXPECT_EQ(kSettings.Get("Performance", "RatingCpu"), SzValue("80"));
+    EXPECT_EQ(kSettings.Get("Screen", "Width"), SzValue("1024"));
+    EXPECT_EQ(kSettings.ValueCount("Misc"), 10 + 1);  // and the key's empty default value
+    EXPECT_EQ(kSettings.ValueCount("Performance"), 10 + 2 + 1);
 
     // The read-back shows what was stored; the selection stays.
     EXPECT_EQ(tinkrel_.Text(IDC_RESET), "Reset (9)");
@@ -243,7 +247,7 @@ TEST_F(TinkrelProgramTest, SaveStoresEveryValueAndKeepsTheOtherSettings) {
     LetThePollRun();
     EXPECT_EQ(tinkrel_.SliderPos(), 9);
     ASSERT_TRUE(tinkrel_.Close(IDCANCEL));
-    EXPECT_EQ(settings::Get("Misc", "GameSaveCompression"), SzValue("9"));
+    EXPECT_EQ(kSettings.Get("Misc", "GameSaveCompression"), SzValue("9"));
 }
 
 TEST_F(TinkrelProgramTest, LoadReplacesUnsavedChangesAndKeepsTheSelection) {
