@@ -7,26 +7,7 @@ set -eu
 tool=$1
 key='HKCU\Software\KrumbelTests\RegQuery'
 location='HKCU:Software/KrumbelTests/RegQuery'
-failures=0
-
-wine_run() {
-    sh "$KRUMBEL_WINE_RUN" "$KRUMBEL_WINE_STATE" "$@" 2>/dev/null | tr -d '\r'
-}
-reg() {
-    wine_run --builtin reg "$@"
-}
-
-# expect <what> <expected output>: the output kept in $output must be exactly that.
-expect() {
-    if [ "$output" = "$2" ]; then
-        return
-    fi
-    echo "FAIL ($1): expected"
-    printf '%s\n' "$2"
-    echo "but got"
-    printf '%s\n' "$output"
-    failures=$((failures + 1))
-}
+. "$(dirname "$KRUMBEL_WINE_RUN")/wine-reg-check.sh"
 
 # Save: every leaf becomes a REG_SZ value, every node with children a subkey with an empty
 # default value (Wine lists values sorted by name).

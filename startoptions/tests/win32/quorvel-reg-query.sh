@@ -6,29 +6,19 @@
 set -eu
 quorvel=$1
 key='HKCU\Software\Harnwick\Krumbel'
-if [ ! -f "$KRUMBEL_WINE_STATE/loader" ]; then
-    echo "skipped: no Wine session in $KRUMBEL_WINE_STATE"
-    exit 77
-fi
-
-wine_run() {
-    sh "$KRUMBEL_WINE_RUN" "$KRUMBEL_WINE_STATE" "$@" 2>/dev/null | tr -d '\r'
-}
-reg() {
-    wine_run --builtin reg "$@"
-}
-
-# In a virtual desktop of 1280 x 1024 DirectDraw offers modes to choose from (see
-# quorvel-program.sh).
-reg add 'HKCU\Software\Wine\Explorer\Desktops' /v krumbel /d 1280x1024 /f >/dev/null
-reg add 'HKCU\Software\Wine\AppDefaults\Quorvel.exe\Explorer' /v Desktop /d krumbel /f >/dev/null
+state=$KRUMBEL_WINE_STATE
+. "$(dirname "$KRUMBEL_WINE_RUN")/wine-common.sh"
+. "$(dirname "$KRUMBEL_WINE_RUN")/wine-reg-check.sh"
+wine_require_session
+wine_ensure_prefix
+# In a virtual desktop DirectDraw offers modes to choose from.
+wine_use_desktop 1280x1024 Quorvel.exe
 reg delete "$key" /f >/dev/null 2>&1 || true
 wine_run "$quorvel" -automatic >/dev/null
 # The numbers that depend on the machine's ratings read as N.
 output=$(reg query "$key" /s | sed -E 's/^(    [A-Za-z]+(Quality|Framerate)|    Rating[A-Za-z]+)(    REG_SZ    )[0-9]+$/\1\3N/')
 reg delete "$key" /f >/dev/null 2>&1 || true
 
-failures=0
 expect_line() {
     if ! printf '%s\n' "$output" | grep -qxF "$1"; then
         echo "FAIL: missing line '$1'"

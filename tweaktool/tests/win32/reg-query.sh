@@ -8,26 +8,7 @@ set -eu
 driver=$1
 program=$2
 key='HKCU\Software\Harnwick\Krumbel'
-failures=0
-
-wine_run() {
-    sh "$KRUMBEL_WINE_RUN" "$KRUMBEL_WINE_STATE" "$@" 2>/dev/null | tr -d '\r'
-}
-reg() {
-    wine_run --builtin reg "$@"
-}
-
-# expect <what> <expected output>: the output kept in $output must be exactly that.
-expect() {
-    if [ "$output" = "$2" ]; then
-        return
-    fi
-    echo "FAIL ($1): expected"
-    printf '%s\n' "$2"
-    echo "but got"
-    printf '%s\n' "$output"
-    failures=$((failures + 1))
-}
+. "$(dirname "$KRUMBEL_WINE_RUN")/wine-reg-check.sh"
 
 reg delete 'HKCU\Software\Harnwick' /f >/dev/null || true
 reg add "$key\\Performance" /v MaxFramerate /t REG_SZ /d 25 /f >/dev/null
