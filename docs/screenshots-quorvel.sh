@@ -25,17 +25,7 @@ shoot() {
     "$WINELOADER_PATH" reg delete 'HKCU\Software\Harnwick\Krumbel' /f >/dev/null 2>&1 || true
     "$WINELOADER_PATH" explorer /desktop=Quorvel,1280x1024 'C:\krumbel\quorvel_show.exe' "$1" \
         'C:\krumbel\ready' >/dev/null 2>&1 &
-    i=0
-    while [ ! -s "$dir/ready" ]; do
-        i=$((i + 1))
-        [ $i -le 900 ] || { echo "Quorvel did not come up for $1" >&2; exit 1; }
-        sleep 0.1
-    done
-    sleep 0.5
-    read -r x y w h <"$dir/ready"
-    import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$root/docs/$2"
-    echo "wrote $root/docs/$2"
+    wine_photograph 90 "$root/docs/$2" "Quorvel did not come up for $1"
     wineserver -w
 }
 

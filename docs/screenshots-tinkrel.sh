@@ -20,15 +20,4 @@ rm -f "$dir/ready"
 # Row 3 is DIPYieldThreshold; programs started in the desktop stay in it.
 "$WINELOADER_PATH" explorer /desktop=Tinkrel,640x600 'C:\krumbel\tinkrel_show.exe' \
     'C:\krumbel\Tinkrel.exe' 3 'C:\krumbel\ready' >/dev/null 2>&1 &
-
-i=0
-while [ ! -s "$dir/ready" ]; do
-    i=$((i + 1))
-    [ $i -le 600 ] || { echo "Tinkrel did not come up" >&2; exit 1; }
-    sleep 0.1
-done
-sleep 0.5
-read -r x y w h <"$dir/ready"
-import -window root "$work/screen.png"
-convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$root/docs/tinkrel.png"
-echo "wrote $root/docs/tinkrel.png"
+wine_photograph 60 "$root/docs/tinkrel.png" "Tinkrel did not come up"
