@@ -14,6 +14,7 @@
 
 #include "DisplayLists.h"
 #include "KSysInfo.h"
+#include "QuorvelProcess.h"
 #include "QuorvelRes.h"
 #include "ScriptedCatalogues.h"
 #include "SettingsKey.h"
@@ -83,31 +84,6 @@ private:
     HWND window_ = nullptr;
 };
 
-std::vector<std::string> Items(HWND dialog, int id) {
-    std::vector<std::string> items;
-    int count = static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[256] = {};
-        SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        items.emplace_back(text);
-    }
-    return items;
-}
-
-int Selection(HWND dialog, int id) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
-bool Enabled(HWND dialog, int id) {
-    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
-}
-
-void Choose(HWND dialog, int id, int position) {
-    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, position, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 class StartOptionsDialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -122,19 +98,19 @@ TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
     DialogRun run({FlatBoard(std::nullopt), Board(TaggedGuid(5))}, "");
     HWND dialog = run.WaitFilled();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Items(dialog, IDC_ADAPTER),
+    EXPECT_EQ(ComboTexts(dialog, IDC_ADAPTER),
               (std::vector<std::string>{"Flat (display.dll certified)",
                                         "Board (display.dll certified)"}));
     // Only the second adapter is usable: the list is locked on it.
-    EXPECT_FALSE(Enabled(dialog, IDC_ADAPTER));
-    EXPECT_EQ(Selection(dialog, IDC_ADAPTER), 1);
+    EXPECT_FALSE(IsEnabled(dialog, IDC_ADAPTER));
+    EXPECT_EQ(ComboSelection(dialog, IDC_ADAPTER), 1);
     EXPECT_EQ(
-        Items(dialog, IDC_DEVICE),
+        ComboTexts(dialog, IDC_DEVICE),
         (std::vector<std::string>{"RGB (unsupported)", "HAL", "TL (Hardware TnL) (unsupported)"}));
-    EXPECT_FALSE(Enabled(dialog, IDC_DEVICE));
-    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 1);
-    EXPECT_TRUE(Enabled(dialog, IDC_OK));
-    std::vector<std::string> modes = Items(dialog, IDC_SCREEN_MODE);
+    EXPECT_FALSE(IsEnabled(dialog, IDC_DEVICE));
+    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
+    EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
+    std::vector<std::string> modes = ComboTexts(dialog, IDC_SCREEN_MODE);
     ASSERT_EQ(modes.size(), 5u);
     EXPECT_EQ(modes[4], "1280 x 1024 (5:4)");
     GrowArray<ModeInfo> scripted;
@@ -142,15 +118,15 @@ TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
                        ModeInfo{1280, 960, 16}, ModeInfo{1280, 1024, 16}}) {
         scripted.Append() = m;
     }
-    EXPECT_EQ(Selection(dialog, IDC_SCREEN_MODE),
+    EXPECT_EQ(ComboSelection(dialog, IDC_SCREEN_MODE),
               BestFitMode(scripted, GetSystemMetrics(SM_CXFULLSCREEN),
                           GetSystemMetrics(SM_CYFULLSCREEN)));
 
     // The unusable adapter: its one usable device is selected, its smallest mode, OK is off.
     Choose(dialog, IDC_ADAPTER, 0);
-    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 1);
-    EXPECT_EQ(Selection(dialog, IDC_SCREEN_MODE), 0);
-    EXPECT_FALSE(Enabled(dialog, IDC_OK));
+    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
+    EXPECT_EQ(ComboSelection(dialog, IDC_SCREEN_MODE), 0);
+    EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
 }
 
 TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
@@ -160,19 +136,19 @@ TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
     DialogRun run({board, Board(TaggedGuid(5))}, "");
     HWND dialog = run.WaitFilled();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(Enabled(dialog, IDC_ADAPTER));
-    EXPECT_TRUE(Enabled(dialog, IDC_DEVICE));
-    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 1);
-    EXPECT_TRUE(Enabled(dialog, IDC_OK));
+    EXPECT_TRUE(IsEnabled(dialog, IDC_ADAPTER));
+    EXPECT_TRUE(IsEnabled(dialog, IDC_DEVICE));
+    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
+    EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
 
     // Changing the adapter asks for device 0, here the unusable RGB device.
     Choose(dialog, IDC_ADAPTER, 0);
-    EXPECT_EQ(Selection(dialog, IDC_DEVICE), 0);
-    EXPECT_FALSE(Enabled(dialog, IDC_OK));
+    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 0);
+    EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
     Choose(dialog, IDC_DEVICE, 2);
-    EXPECT_TRUE(Enabled(dialog, IDC_OK));
+    EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
     Choose(dialog, IDC_DEVICE, 0);
-    EXPECT_FALSE(Enabled(dialog, IDC_OK));
+    EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
 }
 
 TEST_F(StartOptionsDialogTest, WithoutAdaptersTheRestIsStillStored) {
@@ -180,10 +156,10 @@ TEST_F(StartOptionsDialogTest, WithoutAdaptersTheRestIsStillStored) {
         DialogRun run({}, "");
         HWND dialog = run.WaitFilled();
         ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(Items(dialog, IDC_ADAPTER).empty());
-        EXPECT_TRUE(Items(dialog, IDC_DEVICE).empty());
-        EXPECT_TRUE(Items(dialog, IDC_SCREEN_MODE).empty());
-        EXPECT_FALSE(Enabled(dialog, IDC_OK));
+        EXPECT_TRUE(ComboTexts(dialog, IDC_ADAPTER).empty());
+        EXPECT_TRUE(ComboTexts(dialog, IDC_DEVICE).empty());
+        EXPECT_TRUE(ComboTexts(dialog, IDC_SCREEN_MODE).empty());
+        EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
     }
     settings_key::Store("Screen\\Width", "1024");  // kept: no mode to replace it
     DialogRun run({}, "-automatic");
@@ -405,10 +381,10 @@ TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
         EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(255, 255, 255)) << message;
     }
     PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);  // the close box: English all the same
-    for (int i = 0; i < 500 && Selection(dialog, IDC_LANGUAGE) != kEnglish; ++i) {
+    for (int i = 0; i < 500 && ComboSelection(dialog, IDC_LANGUAGE) != kEnglish; ++i) {
         Sleep(10);
     }
-    EXPECT_EQ(Selection(dialog, IDC_LANGUAGE), kEnglish);
+    EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), kEnglish);
     char title[64] = {};
     GetWindowTextA(dialog, title, sizeof title);
     EXPECT_STREQ(title, "Krumbel - Options");
