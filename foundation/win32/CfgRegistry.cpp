@@ -7,6 +7,7 @@
 // process that dies during a save loses no subkey.
 #include <cstring>
 
+#include "KCfgLimits.h"
 #include "KCfgNode.h"
 #include "KCfgRegistry.h"
 #include "KRegLocation.h"
@@ -38,43 +39,63 @@ enum class Stored {
     Unread,   // data that loading leaves out: another type, or too long
 };
 
-// Reads value name of key (null: the default value) into text when it is Stored::Text.
-Stored QueryText(const RegKey& key, const char* name, char* text) {
+// Reads value name of key (null: the default value) into text when it is Stored::Text; *size
+// becomes the size of the data, terminator included when the data brought one.
+Stored QueryText(const RegKey& key, const char* name, char* text, DWORD* size) {
     DWORD type = REG_NONE;
-    DWORD size = kBufferSize;
-    LONG status = key.QueryValue(name, &type, reinterpret_cast<BYTE*>(text), &size);
+    *size = kBufferSize;
+    LONG status = key.QueryValue(name, &type, reinterpret_cast<BYTE*>(text), size);
     if (status == ERROR_FILE_NOT_FOUND) {
         return Stored::Nothing;
     }
-    if (status == ERROR_SUCCESS && type == REG_SZ && TerminateText(text, size)) {
+    if (status == ERROR_SUCCESS && type == REG_SZ && TerminateText(text, *size)) {
         return Stored::Text;
     }
     return Stored::Unread;
 }
 
-// Writes text as REG_SZ value name (null: the default value). An empty text stands for "nothing
-// loaded" when the registry holds data that loading leaves out, so it does not replace that.
+// Writes text as REG_SZ value name (null: the default value), unless the value holds exactly
+// that already. The A functions read text with characters outside the code page as a changed
+// text ("?" or a similar letter); writing that back would replace the original, so what reads
+// the same is left alone. An empty text stands for "nothing loaded" when the registry holds data
+// that loading leaves out, so it does not replace that either.
 void WriteText(RegKey& key, const char* name, const KStr& text) {
     char stored[kBufferSize];
-    if (text.Length() == 0 && QueryText(key, name, stored) == Stored::Unread) {
+    DWORD size = 0;
+    Stored found = QueryText(key, name, stored, &size);
+    bool same = found == Stored::Text && size == static_cast<DWORD>(text.Length()) + 1 &&
+                std::memcmp(stored, text.Text(), size) == 0;
+    if (same || (text.Length() == 0 && found == Stored::Unread)) {
         return;
     }
     key.SetText(name, text.Text());
 }
 
-void ReadKey(const RegKey& key, KCfgNode& node);
+void ReadKey(const RegKey& key, KCfgNode& node, int depth);
 
-// Subkey name of key as a new node, read recursively when the subkey opens.
-KCfgNode* ReadSubkey(const RegKey& key, const char* name) {
-    auto* node = new KCfgNode(KStr(name));
+// Subkey name of key as a new node, read recursively when the subkey opens. Null when no subkey
+// answers to the name: a name with characters outside the code page comes back from the A
+// functions changed, and a node of the changed name would be stored as a new value.
+KCfgNode* ReadSubkey(const RegKey& key, const char* name, int depth) {
     RegKey subkey;
-    if (subkey.Open(key.Handle(), name) == ERROR_SUCCESS) {
-        ReadKey(subkey, *node);
+    LONG status = subkey.Open(key.Handle(), name);
+    if (status == ERROR_FILE_NOT_FOUND) {
+        return nullptr;
+    }
+    auto* node = new KCfgNode(KStr(name));
+    if (status == ERROR_SUCCESS) {
+        ReadKey(subkey, *node, depth);
     }
     return node;
 }
 
-void ReadSubkeys(const RegKey& key, KCfgNode& node) {
+// Subkeys of key at level depth below the location. Windows keeps keys within 512 levels, other
+// registries (Wine's) don't: subkeys deeper than the file forms' limit are left out, so that no
+// registry can build a tree whose recursion overflows the stack.
+void ReadSubkeys(const RegKey& key, KCfgNode& node, int depth) {
+    if (depth > kCfgMaxDepth) {
+        return;
+    }
     char name[kBufferSize];
     for (DWORD index = 0;; ++index) {
         DWORD nameSize = kBufferSize;
@@ -85,8 +106,20 @@ void ReadSubkeys(const RegKey& key, KCfgNode& node) {
         if (status != ERROR_SUCCESS) {
             return;
         }
-        node.AppendChild(ReadSubkey(key, name));
+        if (KCfgNode* child = ReadSubkey(key, name, depth)) {
+            node.AppendChild(child);
+        }
     }
+}
+
+// Whether value name of key reads as size bytes of data. Not so for a name with characters
+// outside the code page: the A functions hand it out changed, and the changed name finds another
+// value or none. Such a value is left out, like one whose name is too long.
+bool NamesTheValue(const RegKey& key, const char* name, const char* data, DWORD size) {
+    char stored[kBufferSize];
+    DWORD storedSize = 0;
+    return QueryText(key, name, stored, &storedSize) == Stored::Text && storedSize == size &&
+           std::memcmp(stored, data, size) == 0;
 }
 
 void ReadValues(const RegKey& key, KCfgNode& node) {
@@ -110,17 +143,22 @@ void ReadValues(const RegKey& key, KCfgNode& node) {
             continue;
         }
         name[nameSize] = '\0';
+        if (!NamesTheValue(key, name, data, dataSize)) {
+            continue;
+        }
         node.AppendChild(new KCfgNode(KStr(name), KStr(data)));
     }
 }
 
-// Adds the contents of key to node: its default value, then its subkeys, then its values.
-void ReadKey(const RegKey& key, KCfgNode& node) {
+// Adds the contents of key, depth levels below the location, to node: its default value, then
+// its subkeys, then its values.
+void ReadKey(const RegKey& key, KCfgNode& node, int depth) {
     char text[kBufferSize];
-    if (QueryText(key, nullptr, text) == Stored::Text) {
+    DWORD size = 0;
+    if (QueryText(key, nullptr, text, &size) == Stored::Text) {
         node.Value() = text;
     }
-    ReadSubkeys(key, node);
+    ReadSubkeys(key, node, depth + 1);
     ReadValues(key, node);
 }
 
@@ -152,7 +190,7 @@ bool LoadRegistry(KCfgNode& root, const char* where) {
     if (key.Open(RootKey(location.root), location.keyPath.Text()) != ERROR_SUCCESS) {
         return false;
     }
-    ReadKey(key, root);
+    ReadKey(key, root, 0);
     return true;
 }
 

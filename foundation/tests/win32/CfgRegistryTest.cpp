@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "../CfgTestSupport.h"
 #include "KCfgNode.h"
@@ -244,6 +245,134 @@ TEST_F(CfgRegistryTest, TreeTakesOnlyTheExactPrefixAsRegistryLocation) {
     EXPECT_EQ(scratch_.Get("", "Language"), SzValue("de"));
     ASSERT_TRUE(tree.Save(scratch_.Location().c_str()));
     EXPECT_EQ(scratch_.Get("", "Language"), SzValue("fr"));
+}
+
+// Names and data that Windows-1252 can't hold, as a program of the W functions stores them. The A
+// functions hand such text out changed ("?" or a similar letter). Removes its subkey itself when
+// it goes: the scratch key's cleanup, which uses the A functions, can't address that name.
+class WideItems {
+public:
+    explicit WideItems(const std::string& path) : path_(path.begin(), path.end()) {}
+    ~WideItems() { RegDeleteKeyW(HKEY_CURRENT_USER, (path_ + L"\\" + kSubkey).c_str()); }
+    WideItems(const WideItems&) = delete;
+    WideItems& operator=(const WideItems&) = delete;
+
+    static constexpr const wchar_t* kSubkey = L"Schl\u00fcssel\u4e2d";
+
+    // Stores text as REG_SZ value name (null: the default value) of subkey sub.
+    void Set(const std::wstring& sub, const wchar_t* name, const std::wstring& text) const {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Path(sub).c_str(), 0, nullptr,
+                                  REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+    // The text of value name of subkey sub as stored, or "(missing)".
+    std::wstring Get(const std::wstring& sub, const wchar_t* name) const {
+        wchar_t text[64] = {};
+        DWORD size = sizeof text - sizeof(wchar_t);
+        HKEY key = nullptr;
+        LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, Path(sub).c_str(), 0, KEY_READ, &key);
+        if (status == ERROR_SUCCESS) {
+            status =
+                RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+            RegCloseKey(key);
+        }
+        return status == ERROR_SUCCESS ? std::wstring(text) : L"(missing)";
+    }
+    // Numbers of values and of subkeys of subkey sub.
+    std::pair<DWORD, DWORD> Counts(const std::wstring& sub) const {
+        DWORD values = 0, subkeys = 0;
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(sub).c_str(), 0, KEY_READ, &key) ==
+            ERROR_SUCCESS) {
+            RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                             nullptr, nullptr, nullptr, nullptr);
+            RegCloseKey(key);
+        }
+        return {values, subkeys};
+    }
+
+private:
+    std::wstring Path(const std::wstring& sub) const {
+        return sub.empty() ? path_ : path_ + L"\\" + sub;
+    }
+
+    std::wstring path_;
+};
+
+TEST_F(CfgRegistryTest, TextOutsideTheCodePageIsNeitherRewrittenNorCopied) {
+    WideItems wide(scratch_.Path());
+    wide.Set(L"", L"Player", L"\u0141ukasz");      // the data only
+    wide.Set(L"", L"Wert\u4e2d", L"x");            // the name
+    wide.Set(WideItems::kSubkey, L"Inner", L"x");  // a subkey's name
+    wide.Set(L"Sub", nullptr, L"\u03a9");          // a default value
+    scratch_.SetText("Sub", "Plain", "p");
+
+    ASSERT_TRUE(Load(root_));
+    // Names that can't be addressed again are left out; data is read as the A functions give it.
+    ASSERT_EQ(root_.ChildCount(), 2);
+    EXPECT_EQ(root_.Child(0)->Name(), "Sub");
+    EXPECT_EQ(root_.Child(0)->ChildCount(), 1);
+    EXPECT_EQ(root_.Child(1)->Name(), "Player");
+
+    ASSERT_TRUE(Save(root_));
+    // What reads the same is not written again, and nothing appears under a changed name.
+    EXPECT_EQ(wide.Get(L"", L"Player"), L"\u0141ukasz");
+    EXPECT_EQ(wide.Get(L"Sub", nullptr), L"\u03a9");
+    EXPECT_EQ(wide.Counts(L""), std::make_pair(DWORD{3}, DWORD{2}));  // and the default value
+    EXPECT_EQ(wide.Counts(WideItems::kSubkey), std::make_pair(DWORD{1}, DWORD{0}));
+}
+
+// Opens the chain of subkeys "L" levels deep below parent; null when it ends earlier.
+HKEY OpenChain(HKEY parent, int levels) {
+    HKEY key = nullptr;
+    RegOpenKeyExA(parent, nullptr, 0, KEY_ALL_ACCESS, &key);
+    for (int level = 1; key != nullptr && level <= levels; ++level) {
+        HKEY next = nullptr;
+        RegOpenKeyExA(key, "L", 0, KEY_ALL_ACCESS, &next);
+        RegCloseKey(key);
+        key = next;
+    }
+    return key;
+}
+
+TEST_F(CfgRegistryTest, KeysBelowTheDeepestLevelAreLeftOutAndKept) {
+    // Windows refuses keys more than 512 levels deep, Wine takes them.
+    const int deepest = 512;
+    HKEY key = nullptr;
+    RegOpenKeyExA(HKEY_CURRENT_USER, scratch_.Path().c_str(), 0, KEY_ALL_ACCESS, &key);
+    for (int level = 1; key != nullptr && level <= deepest + 8; ++level) {
+        HKEY next = nullptr;
+        RegCreateKeyExA(key, "L", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                        &next, nullptr);
+        RegCloseKey(key);
+        key = next;
+        if (level == deepest || level == deepest + 8) {
+            RegSetValueExA(key, "V", 0, REG_SZ, reinterpret_cast<const BYTE*>("v"), 2);
+        }
+    }
+    ASSERT_NE(key, nullptr);
+    RegCloseKey(key);
+
+    ASSERT_TRUE(Load(root_));
+    const KCfgNode* node = &root_;
+    for (int level = 1; node != nullptr && level <= deepest; ++level) {
+        node = node->Child(node->FindChild("L"));
+    }
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(Describe(*node), "L=''{V='v'}");
+
+    ASSERT_TRUE(Save(root_));
+    HKEY scratch = nullptr;
+    RegOpenKeyExA(HKEY_CURRENT_USER, scratch_.Path().c_str(), 0, KEY_ALL_ACCESS, &scratch);
+    HKEY bottom = OpenChain(scratch, deepest + 8);
+    RegCloseKey(scratch);
+    ASSERT_NE(bottom, nullptr);
+    EXPECT_EQ(RegQueryValueExA(bottom, "V", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+    RegCloseKey(bottom);
 }
 
 }  // namespace
