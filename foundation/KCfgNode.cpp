@@ -1,7 +1,9 @@
 #include "KCfgNode.h"
 
+#include <cctype>
 #include <cfloat>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -20,6 +22,42 @@ bool SortsAfter(const KCfgNode* a, const KCfgNode* b) {
         return a->Value() > b->Value();
     }
     return a->Name() > b->Name();
+}
+
+// The longest leading decimal number of text, read as Windows' C runtime reads a number: white
+// space, a sign, digits with at most one point, an exponent; 0 when there is none. Other
+// runtimes' atof also takes hexadecimal numbers, "inf" and "nan"; those stop after their "0" or
+// hold no number here, so a stored text means the same number on every build.
+double LeadingDecimal(const char* text) {
+    const char* p = text;
+    while (std::isspace(static_cast<unsigned char>(*p))) {
+        ++p;
+    }
+    const char* start = p;
+    p += *p == '+' || *p == '-';
+    int digits = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
+        ++digits;
+    }
+    if (*p == '.') {
+        for (++p; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (*p == 'e' || *p == 'E') {
+        const char* exponent = p + 1;
+        exponent += *exponent == '+' || *exponent == '-';
+        if (std::isdigit(static_cast<unsigned char>(*exponent))) {
+            p = exponent;
+            while (std::isdigit(static_cast<unsigned char>(*p))) {
+                ++p;
+            }
+        }
+    }
+    return std::strtod(std::string(start, p).c_str(), nullptr);
 }
 
 }  // namespace
@@ -44,7 +82,7 @@ double CfgNumberValue(const KStr& text) {
     if (text == "FLT_MAX") {
         return kFloatMax;
     }
-    return atof(text.Text());
+    return LeadingDecimal(text.Text());
 }
 
 KCfgNode::KCfgNode(const KStr& name, const KStr& value) : name_(name), value_(value) {}

@@ -70,6 +70,6 @@ private:
 // The text under which a number is stored: "FLT_MIN" and "FLT_MAX" for the single-precision
 // limits, "0" for zero, otherwise printf "%g" (six significant digits).
 KStr CfgNumberText(double v);
-// The number a stored text stands for: the two limit names, else the text's leading number (0
-// when it holds none).
+// The number a stored text stands for: the two limit names, else the text's leading decimal
+// number (0 when it holds none; no hexadecimal, infinity or NaN).
 double CfgNumberValue(const KStr& text);

@@ -1,7 +1,8 @@
 // Fuzzes the number texts: a double stored with SetFloat reads back through GetFloat within the
-// six significant digits of "%g" (exactly for the single-precision limits, whole numbers below a
-// million, infinities; NaN stays NaN), the node's own "%f" value reads back within its six
-// decimals, and no text or double turns into undefined behaviour on its way to an int32.
+// six significant digits of "%g" (exactly for the single-precision limits and whole numbers below
+// a million; infinities and NaN, written "inf" and "nan", hold no decimal number and read as 0),
+// the node's own "%f" value reads back within its six decimals, no text reads as NaN, and no text
+// or double turns into undefined behaviour on its way to an int32.
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -42,7 +43,9 @@ void CheckStoredNumber(double v) {
     node.SetFloat("Value", v);
     const double back = node.GetFloat("Value", 0);
     FUZZ_CHECK(node.ChildCount() == 1);
-    if (v == static_cast<double>(FLT_MIN) || v == static_cast<double>(FLT_MAX)) {
+    if (std::isinf(v) || std::isnan(v)) {
+        FUZZ_CHECK(back == 0);
+    } else if (v == static_cast<double>(FLT_MIN) || v == static_cast<double>(FLT_MAX)) {
         FUZZ_CHECK(back == v);
     } else if (std::trunc(v) == v && std::fabs(v) < 1e6) {
         FUZZ_CHECK(back == v);
@@ -92,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t rest = size > sizeof v ? size - sizeof v : 0;
     const std::string text(reinterpret_cast<const char*>(data) + size - rest, rest);
     const double read = CfgNumberValue(KStr(text.c_str()));
+    FUZZ_CHECK(!std::isnan(read));
     FUZZ_CHECK(TruncateToInt32(read) == ExpectedTruncation(read));
     FUZZ_CHECK(TextToInt32(text.c_str()) == ExpectedTextValue(text.c_str()));
     return 0;

@@ -1,6 +1,7 @@
 // The node operations, numbers as text, and path resolution.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "CfgTestSupport.h"
@@ -127,6 +128,20 @@ TEST(CfgNumbers, GetFloatReadsTextLimitsAndGarbage) {
         {"abc", 0},
         {"", 0},
         {"12abc", 12},
+        // Only the leading decimal number counts, on every build: what other runtimes read as
+        // hexadecimal, infinity or NaN holds no decimal number or stops after its "0".
+        {" 42", 42},
+        {"\t-7", -7},
+        {"1e10", 1e10},
+        {"-1e10", -1e10},
+        {".5e1x", 5},
+        {"1e", 1},
+        {"1e400", HUGE_VAL},
+        {"0x10", 0},
+        {"inf", 0},
+        {"-Infinity", 0},
+        {"nan", 0},
+        {"-.", 0},
     };
     for (const Case& c : cases) {
         KCfgNode node("N");
