@@ -100,6 +100,12 @@ bool QuorvelProcess::WaitExit(DWORD timeoutMs) {
     return Started() && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+DWORD QuorvelProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
 std::string QuorvelProcess::ReadText(ULONG_PTR address) const {
     std::string text;
     char c = 0;

@@ -24,6 +24,9 @@ public:
     HWND WaitWindow(const std::string& title, DWORD timeoutMs = 10000) const;
     // True when the program ended within timeoutMs.
     bool WaitExit(DWORD timeoutMs = 60000);
+    // The program's exit code; STILL_ACTIVE while it runs. An exception code such as
+    // 0xC00000FD (stack overflow) means it crashed.
+    DWORD ExitCode() const;
     // Reads memory of the program: a zero-terminated text at address (item data of the
     // owner-drawn language list).
     std::string ReadText(ULONG_PTR address) const;

@@ -1,0 +1,39 @@
+// Everything below a registry key as the registry itself holds it: every subkey, and every
+// value's name, type and data bytes, read with the W functions so that no code-page conversion
+// stands between the test and the stored bytes.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct StoredValue {
+    DWORD type = REG_NONE;
+    std::string bytes;  // the data exactly as stored (UTF-16 for the string types)
+
+    bool operator==(const StoredValue&) const = default;
+};
+
+// Values of one key by name; the empty name is the key's default value.
+using StoredValues = std::map<std::wstring, StoredValue>;
+// Every key by its path below the snapshot's key ("" the key itself, "Screen", "Deep\L001").
+using Snapshot = std::map<std::wstring, StoredValues>;
+
+// The key path below root and everything in it; empty when the key does not exist.
+Snapshot TakeSnapshot(HKEY root, const std::wstring& path);
+
+// The REG_SZ value that a writer of text stores: the Windows-1252 text as UTF-16 and its
+// terminator.
+StoredValue StoredSz(const std::string& text);
+// The text of string data (UTF-16) up to its first terminator, in Windows-1252.
+std::string TextOf(const StoredValue& value);
+
+// Windows-1252 text as UTF-16 and back; what the A functions of the registry do on a system
+// whose code page is 1252.
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);
+// A readable form of a registry name for failure messages: non-ASCII as \u escapes, long names
+// shortened with their length.
+std::string Printable(const std::wstring& name);
