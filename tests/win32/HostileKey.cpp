@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "RegistrySnapshot.h"  // Widen
+#include "TestKey.h"           // DeleteKeyTree
 
 namespace hostile {
 
@@ -32,31 +32,6 @@ HKEY CreatePath(const std::string& key) {
         start = end + 1;
     }
     return current;
-}
-
-// Removes path below parent with everything in it. The W functions reach every name, also those
-// that the A functions can't address; all names are collected before any key goes, so a key that
-// refuses to go can't make this loop. Small frames: chains run thousands of keys deep.
-void DeleteTree(HKEY parent, const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
-        return;
-    }
-    std::vector<std::wstring> subkeys;
-    std::wstring name(1024, L'\0');
-    for (DWORD index = 0;; ++index) {
-        DWORD size = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExW(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS) {
-            break;
-        }
-        subkeys.push_back(name.substr(0, size));
-    }
-    for (const std::wstring& subkey : subkeys) {
-        DeleteTree(key, subkey);
-    }
-    RegCloseKey(key);
-    RegDeleteKeyW(parent, path.c_str());
 }
 
 // Values of other types, odd data sizes and odd names, in key.
@@ -169,7 +144,7 @@ Data Dword(DWORD value) {
 }
 
 void Clear() {
-    DeleteTree(HKEY_CURRENT_USER, Widen(kVendorPath));
+    DeleteKeyTree(HKEY_CURRENT_USER, kVendorPath);
 }
 
 bool CreateKey(const std::string& key) {

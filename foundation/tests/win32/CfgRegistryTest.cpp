@@ -247,15 +247,11 @@ TEST_F(CfgRegistryTest, TreeTakesOnlyTheExactPrefixAsRegistryLocation) {
     EXPECT_EQ(scratch_.Get("", "Language"), SzValue("fr"));
 }
 
-// Names and data that Windows-1252 can't hold, as a program of the W functions stores them. The A
-// functions hand such text out changed ("?" or a similar letter). Removes its subkey itself when
-// it goes: the scratch key's cleanup, which uses the A functions, can't address that name.
+// Names and data that Windows-1252 can't hold, as a program of the W functions stores them below
+// the key path. The A functions hand such text out changed ("?" or a similar letter).
 class WideItems {
 public:
     explicit WideItems(const std::string& path) : path_(path.begin(), path.end()) {}
-    ~WideItems() { RegDeleteKeyW(HKEY_CURRENT_USER, (path_ + L"\\" + kSubkey).c_str()); }
-    WideItems(const WideItems&) = delete;
-    WideItems& operator=(const WideItems&) = delete;
 
     static constexpr const wchar_t* kSubkey = L"Schl\u00fcssel\u4e2d";
 

@@ -6,22 +6,39 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
-// Removes the key path below parent with all its subkeys; missing keys are fine.
-inline void DeleteKeyTree(HKEY parent, const std::string& path) {
+// Removes the key path below parent with all its subkeys; missing keys are fine. The W functions
+// reach every name, also those that the A functions can't address (characters outside the code
+// page), and all names are collected before any key goes: a key that refuses to go is left
+// behind instead of being tried again forever. Small frames, for chains thousands of keys deep.
+inline void DeleteKeyTree(HKEY parent, const std::wstring& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
         return;
     }
-    char name[256];
-    DWORD size = sizeof name;
-    while (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS) {
-        DeleteKeyTree(key, name);
-        size = sizeof name;
+    std::vector<std::wstring> subkeys;
+    std::wstring name(1024, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD size = static_cast<DWORD>(name.size());
+        if (RegEnumKeyExW(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        subkeys.push_back(name.substr(0, size));
+    }
+    for (const std::wstring& subkey : subkeys) {
+        DeleteKeyTree(key, subkey);
     }
     RegCloseKey(key);
-    RegDeleteKeyA(parent, path.c_str());
+    RegDeleteKeyW(parent, path.c_str());
+}
+inline void DeleteKeyTree(HKEY parent, const std::string& path) {
+    std::wstring wide(path.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
+                                     static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+    DeleteKeyTree(parent, wide);
 }
 
 // One value as the registry holds it.
