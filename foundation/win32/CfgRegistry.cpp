@@ -5,7 +5,14 @@
 // Saving writes keys and values in place and deletes nothing, so whatever the tree does not hold
 // (values of other types, names or data beyond the 255-character buffers) survives, and a
 // process that dies during a save loses no subkey.
+//
+// Reading takes names and data in UTF-16 and converts them to the code page here, exactly or not
+// at all: the A functions would hand out a name or text with characters that the code page lacks
+// changed ("?" or a similar letter), and Save would then write the changed text over the original
+// or store it under the changed name. What doesn't convert exactly is treated like what doesn't
+// fit: left out of the tree, and so left alone.
 #include <cstring>
+#include <string>
 
 #include "KCfgLimits.h"
 #include "KCfgNode.h"
@@ -36,36 +43,55 @@ bool TerminateText(char* buffer, DWORD size) {
 enum class Stored {
     Nothing,  // no such value
     Text,     // REG_SZ data that fits the buffer: what loading reads
-    Unread,   // data that loading leaves out: another type, or too long
+    Unread,   // data that loading leaves out: another type, too long, or not in the code page
 };
 
-// Reads value name of key (null: the default value) into text when it is Stored::Text; *size
-// becomes the size of the data, terminator included when the data brought one.
-Stored QueryText(const RegKey& key, const char* name, char* text, DWORD* size) {
+// Converts length UTF-16 characters into out (size bytes) in the code page. The number of bytes
+// written, or -1 when they don't fit or a character has no exact counterpart in the code page.
+int ToCodePage(const wchar_t* text, DWORD length, char* out, DWORD size) {
+    if (length == 0) {
+        return 0;
+    }
+    // A UTF-8 code page has every character; it takes neither the flag nor the question.
+    const bool utf8 = GetACP() == CP_UTF8;
+    BOOL inexact = FALSE;
+    int written =
+        WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, static_cast<int>(length),
+                            out, static_cast<int>(size), nullptr, utf8 ? nullptr : &inexact);
+    return written > 0 && !inexact ? written : -1;
+}
+
+// A name of the tree in UTF-16, as the A functions would pass it on.
+std::wstring FromCodePage(const char* text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    return wide;
+}
+
+// Reads value name of key (null: the default value) into text when it is Stored::Text.
+Stored QueryText(const RegKey& key, const char* name, char* text) {
+    std::wstring wideName = name != nullptr ? FromCodePage(name) : std::wstring();
+    wchar_t data[kBufferSize];  // as many characters as the text buffer has bytes
     DWORD type = REG_NONE;
-    *size = kBufferSize;
-    LONG status = key.QueryValue(name, &type, reinterpret_cast<BYTE*>(text), size);
+    DWORD size = sizeof data;
+    LONG status = key.QueryValue(name != nullptr ? wideName.c_str() : nullptr, &type,
+                                 reinterpret_cast<BYTE*>(data), &size);
     if (status == ERROR_FILE_NOT_FOUND) {
         return Stored::Nothing;
     }
-    if (status == ERROR_SUCCESS && type == REG_SZ && TerminateText(text, *size)) {
-        return Stored::Text;
+    if (status != ERROR_SUCCESS || type != REG_SZ) {
+        return Stored::Unread;
     }
-    return Stored::Unread;
+    int length = ToCodePage(data, size / sizeof(wchar_t), text, kBufferSize);
+    return length >= 0 && TerminateText(text, length) ? Stored::Text : Stored::Unread;
 }
 
-// Writes text as REG_SZ value name (null: the default value), unless the value holds exactly
-// that already. The A functions read text with characters outside the code page as a changed
-// text ("?" or a similar letter); writing that back would replace the original, so what reads
-// the same is left alone. An empty text stands for "nothing loaded" when the registry holds data
-// that loading leaves out, so it does not replace that either.
+// Writes text as REG_SZ value name (null: the default value). An empty text stands for "nothing
+// loaded" when the registry holds data that loading leaves out, so it does not replace that.
 void WriteText(RegKey& key, const char* name, const KStr& text) {
     char stored[kBufferSize];
-    DWORD size = 0;
-    Stored found = QueryText(key, name, stored, &size);
-    bool same = found == Stored::Text && size == static_cast<DWORD>(text.Length()) + 1 &&
-                std::memcmp(stored, text.Text(), size) == 0;
-    if (same || (text.Length() == 0 && found == Stored::Unread)) {
+    if (text.Length() == 0 && QueryText(key, name, stored) == Stored::Unread) {
         return;
     }
     key.SetText(name, text.Text());
@@ -73,17 +99,11 @@ void WriteText(RegKey& key, const char* name, const KStr& text) {
 
 void ReadKey(const RegKey& key, KCfgNode& node, int depth);
 
-// Subkey name of key as a new node, read recursively when the subkey opens. Null when no subkey
-// answers to the name: a name with characters outside the code page comes back from the A
-// functions changed, and a node of the changed name would be stored as a new value.
+// Subkey name of key as a new node, read recursively when the subkey opens.
 KCfgNode* ReadSubkey(const RegKey& key, const char* name, int depth) {
-    RegKey subkey;
-    LONG status = subkey.Open(key.Handle(), name);
-    if (status == ERROR_FILE_NOT_FOUND) {
-        return nullptr;
-    }
     auto* node = new KCfgNode(KStr(name));
-    if (status == ERROR_SUCCESS) {
+    RegKey subkey;
+    if (subkey.Open(key.Handle(), name) == ERROR_SUCCESS) {
         ReadKey(subkey, *node, depth);
     }
     return node;
@@ -96,66 +116,61 @@ void ReadSubkeys(const RegKey& key, KCfgNode& node, int depth) {
     if (depth > kCfgMaxDepth) {
         return;
     }
+    wchar_t wideName[kBufferSize];
     char name[kBufferSize];
     for (DWORD index = 0;; ++index) {
         DWORD nameSize = kBufferSize;
-        LONG status = key.EnumKey(index, name, &nameSize);
+        LONG status = key.EnumKey(index, wideName, &nameSize);
         if (status == ERROR_MORE_DATA) {
             continue;  // a name that doesn't fit is skipped, the next one may
         }
         if (status != ERROR_SUCCESS) {
             return;
         }
-        if (KCfgNode* child = ReadSubkey(key, name, depth)) {
-            node.AppendChild(child);
+        int length = ToCodePage(wideName, nameSize, name, kBufferSize - 1);
+        if (length < 0) {
+            continue;  // so is a name outside the code page
         }
+        name[length] = '\0';
+        node.AppendChild(ReadSubkey(key, name, depth));
     }
 }
 
-// Whether value name of key reads as size bytes of data. Not so for a name with characters
-// outside the code page: the A functions hand it out changed, and the changed name finds another
-// value or none. Such a value is left out, like one whose name is too long.
-bool NamesTheValue(const RegKey& key, const char* name, const char* data, DWORD size) {
-    char stored[kBufferSize];
-    DWORD storedSize = 0;
-    return QueryText(key, name, stored, &storedSize) == Stored::Text && storedSize == size &&
-           std::memcmp(stored, data, size) == 0;
-}
-
 void ReadValues(const RegKey& key, KCfgNode& node) {
+    wchar_t wideName[kBufferSize];
+    wchar_t wideData[kBufferSize];
     char name[kBufferSize];
     char data[kBufferSize];
     for (DWORD index = 0;; ++index) {
         DWORD nameSize = kBufferSize;
-        DWORD dataSize = kBufferSize;
+        DWORD dataSize = sizeof wideData;
         DWORD type = REG_NONE;
-        LONG status =
-            key.EnumValue(index, name, &nameSize, &type, reinterpret_cast<BYTE*>(data), &dataSize);
+        LONG status = key.EnumValue(index, wideName, &nameSize, &type,
+                                    reinterpret_cast<BYTE*>(wideData), &dataSize);
         if (status == ERROR_MORE_DATA) {
             continue;  // a name or data that doesn't fit is skipped, the next one may
         }
         if (status != ERROR_SUCCESS) {
             return;
         }
-        // The default value belongs to the node itself (ReadKey); other types stay out.
-        if (nameSize == 0 || nameSize >= kBufferSize || type != REG_SZ ||
-            !TerminateText(data, dataSize)) {
+        // The default value belongs to the node itself (ReadKey); other types stay out, and so
+        // do names and data outside the code page.
+        if (nameSize == 0 || type != REG_SZ) {
             continue;
         }
-        name[nameSize] = '\0';
-        if (!NamesTheValue(key, name, data, dataSize)) {
+        int nameLength = ToCodePage(wideName, nameSize, name, kBufferSize - 1);
+        int dataLength = ToCodePage(wideData, dataSize / sizeof(wchar_t), data, kBufferSize);
+        if (nameLength < 0 || dataLength < 0 || !TerminateText(data, dataLength)) {
             continue;
         }
+        name[nameLength] = '\0';
         node.AppendChild(new KCfgNode(KStr(name), KStr(data)));
     }
 }
 
-// Adds the contents of key, depth levels below the location, to node: its default value, then
-// its subkeys, then its values.
 void ReadKey(const RegKey& key, KCfgNode& node, int depth) {
     char text[kBufferSize];
-    DWORD size = 0;
-    if (QueryText(key, nullptr, text, &size) == Stored::Text) {
+    if (QueryText(key, nullptr, text) == Stored::Text) {
         node.Value() = text;
     }
     ReadSubkeys(key, node, depth + 1);

@@ -46,8 +46,8 @@ HKEY RegKey::Detach() {
     return key;
 }
 
-LONG RegKey::QueryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) const {
-    return RegQueryValueExA(key_, name, nullptr, type, data, size);
+LONG RegKey::QueryValue(const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) const {
+    return RegQueryValueExW(key_, name, nullptr, type, data, size);
 }
 
 LONG RegKey::SetValue(const char* name, DWORD type, const void* data, DWORD size) {
@@ -58,11 +58,11 @@ LONG RegKey::SetText(const char* name, const char* text) {
     return SetValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
 }
 
-LONG RegKey::EnumKey(DWORD index, char* name, DWORD* nameSize) const {
-    return RegEnumKeyExA(key_, index, name, nameSize, nullptr, nullptr, nullptr, nullptr);
+LONG RegKey::EnumKey(DWORD index, wchar_t* name, DWORD* nameSize) const {
+    return RegEnumKeyExW(key_, index, name, nameSize, nullptr, nullptr, nullptr, nullptr);
 }
 
-LONG RegKey::EnumValue(DWORD index, char* name, DWORD* nameSize, DWORD* type, BYTE* data,
+LONG RegKey::EnumValue(DWORD index, wchar_t* name, DWORD* nameSize, DWORD* type, BYTE* data,
                        DWORD* dataSize) const {
-    return RegEnumValueA(key_, index, name, nameSize, nullptr, type, data, dataSize);
+    return RegEnumValueW(key_, index, name, nameSize, nullptr, type, data, dataSize);
 }

@@ -29,9 +29,11 @@ public:
     HKEY Detach();
 
     // Reads the type and data of value name (null or "" for the default value). *size is the
-    // buffer size on entry and the data size on return; data may be null to ask for type and
-    // size only. On failure *type and data are left as the system leaves them (unspecified).
-    LONG QueryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) const;
+    // buffer size on entry and the data size on return, in bytes; data may be null to ask for
+    // type and size only. On failure *type and data are left as the system leaves them
+    // (unspecified). Names and data are read in UTF-16 (the W functions): the A functions would
+    // change characters that the code page lacks, and the caller could not tell.
+    LONG QueryValue(const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) const;
     // Writes value name with the given type and size bytes of data. On failure the stored value
     // is unchanged.
     LONG SetValue(const char* name, DWORD type, const void* data, DWORD size);
@@ -39,13 +41,13 @@ public:
     LONG SetText(const char* name, const char* text);
 
     // Name of the subkey at index; *nameSize is the buffer size on entry (terminator included)
-    // and the name length on return. ERROR_NO_MORE_ITEMS past the last subkey, ERROR_MORE_DATA
-    // when the name does not fit; the buffer is then unspecified.
-    LONG EnumKey(DWORD index, char* name, DWORD* nameSize) const;
+    // and the name length on return, in UTF-16 characters. ERROR_NO_MORE_ITEMS past the last
+    // subkey, ERROR_MORE_DATA when the name does not fit; the buffer is then unspecified.
+    LONG EnumKey(DWORD index, wchar_t* name, DWORD* nameSize) const;
     // Name, type and data of the value at index; sizes as for EnumKey (name) and QueryValue
     // (data). ERROR_MORE_DATA when the name or the data does not fit; the buffers are then
     // unspecified.
-    LONG EnumValue(DWORD index, char* name, DWORD* nameSize, DWORD* type, BYTE* data,
+    LONG EnumValue(DWORD index, wchar_t* name, DWORD* nameSize, DWORD* type, BYTE* data,
                    DWORD* dataSize) const;
 
 private:
