@@ -23,7 +23,17 @@ bool StartOptionsApp::InitInstance(const KStr& arguments) {
 
     DirectDrawLayer drivers;
     StartOptionsDialog dialog(programSysInfo, drivers, arguments);
-    dialog.RunModal();
+    switch (dialog.RunModal()) {
+        case IDOK:
+            exitStatus_ = kExitStored;
+            break;
+        case IDCANCEL:
+            exitStatus_ = kExitCancelled;
+            break;
+        default:
+            exitStatus_ = kExitStoreFailed;
+            break;
+    }
     return false;
 }
 
@@ -32,5 +42,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // path never counts towards a switch, whatever the runtime made of it.
     StartOptionsApp app;
     app.InitInstance(ArgumentText(GetCommandLineA()));
-    return 0;
+    return app.ExitStatus();
 }

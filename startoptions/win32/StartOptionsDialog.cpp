@@ -180,8 +180,7 @@ void StartOptionsDialog::OnOK() {
     }
     closing_ = true;
     KillTimer(Handle(), kFramerateTimer);
-    StoreSettings();
-    End(IDOK);
+    End(StoreSettings() ? IDOK : kStoreFailed);
 }
 
 void StartOptionsDialog::OnCancel() {

@@ -23,7 +23,8 @@
 // The options dialog (resource 102), the whole user interface of the start-options program.
 // It is shown empty; on the first tick of its start-up timer it measures the machine, lists the
 // display devices, rates the system and fills itself from the stored settings. OK stores every
-// choice with the ratings; Cancel stores nothing.
+// choice with the ratings; Cancel stores nothing. The dialog stays silent about a failed store; its
+// result tells the program (kStoreFailed).
 //
 // The dialog's work is split by concern: StartOptionsDialog.cpp (start-up, timers, events),
 // StartOptionsLists.cpp (adapter, device and mode lists), StartOptionsSettings.cpp (loading,
@@ -37,6 +38,9 @@ public:
     static constexpr UINT kFramerateRefreshMs = 100;
     static constexpr int kMinFramerate = 10;
     static constexpr int kMaxFramerate = 40;
+    // RunModal's result when OK could not store every setting (IDOK when it could, IDCANCEL
+    // when the player cancelled).
+    static constexpr INT_PTR kStoreFailed = 3;
     // How much shorter the window is without the advanced rows.
     static constexpr int kAdvancedRowsHeight = 70;
     static constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -78,7 +82,7 @@ private:
     // Settings, recommendation and texts (StartOptionsSettings.cpp).
     void ComputeRatings();
     void LoadSettings();
-    void StoreSettings();
+    bool StoreSettings();  // false when the registry did not take every value
     void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
     void SetFramerate(int32_t framerate);
     void Localise();

@@ -39,7 +39,7 @@ void StartOptionsDialog::LoadSettings() {
     languageList.SetCurSel(LanguageOfCode(stored.language.Text()));
 }
 
-void StartOptionsDialog::StoreSettings() {
+bool StartOptionsDialog::StoreSettings() {
     KCfgTree tree;
     tree.Load(kSettingsLocation);  // everything stored goes back, the tweak tool's values too
 
@@ -53,7 +53,7 @@ void StartOptionsDialog::StoreSettings() {
     confirmed.framerate = framerateSlider.GetPos();
     confirmed.ratings = ratings;
     WriteConfirmedSettings(tree, confirmed);
-    tree.Save(kSettingsLocation);  // a failed store goes unnoticed, as every failure here
+    return tree.Save(kSettingsLocation);
 }
 
 void StartOptionsDialog::RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape,
