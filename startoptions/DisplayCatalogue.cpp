@@ -26,9 +26,20 @@ void AddModeIfUsable(AdapterInfo& adapter, const DisplayModeDesc& mode) {
     info.bitsPerPixel = static_cast<int32_t>(mode.rgbBitCount);
 }
 
-// The game draws with hardware 3D and a 16-bit depth buffer.
-bool DriverFitForGame(const DdCapsBlock& caps) {
-    return (caps.Caps() & kDdCaps3D) != 0 && (caps.ZBufferBitDepths() & kDdBitDepth16) != 0;
+// The game draws with hardware 3D and a 16-bit depth buffer. Display drivers since the Vista-era
+// driver model (and Wine) name no depths in their DirectDraw caps and report them per Direct3D
+// device instead; for those, a device that rasterises in hardware must offer 16 bits.
+bool DriverFitForGame(const DdCapsBlock& caps, bool hardwareDeviceHas16BitDepth) {
+    if ((caps.Caps() & kDdCaps3D) == 0) {
+        return false;
+    }
+    uint32_t depths = caps.ZBufferBitDepths();
+    return depths != 0 ? (depths & kDdBitDepth16) != 0 : hardwareDeviceHas16BitDepth;
+}
+
+bool RasterisesWith16BitDepth(const Direct3DDeviceDesc& device) {
+    return (device.devCaps & kD3dDevCapsHwRasterization) != 0 &&
+           (device.deviceZBufferBitDepth & kDdBitDepth16) != 0;
 }
 
 // Everything that needs the opened driver; a driver that can't be opened skips all of it.
@@ -43,13 +54,15 @@ void DescribeOpenedDriver(DisplayDriver& driver, AdapterInfo& adapter) {
     driver.GetCaps(adapter.driverCaps, adapter.emulationCaps);
     driver.EnumerateModes(
         [&adapter](const DisplayModeDesc& mode) { AddModeIfUsable(adapter, mode); });
-    if (!DriverFitForGame(adapter.driverCaps)) {
-        adapter.usable = false;
-    }
     SortModes(adapter.modes);
     // Devices are recorded even for an unfit driver; without Direct3D 7 there are none.
-    driver.EnumerateDevices(
-        [&adapter](const Direct3DDeviceDesc& device) { AddDevice(adapter, device); });
+    bool hardwareDeviceHas16BitDepth = false;
+    driver.EnumerateDevices([&](const Direct3DDeviceDesc& device) {
+        AddDevice(adapter, device);
+        hardwareDeviceHas16BitDepth =
+            hardwareDeviceHas16BitDepth || RasterisesWith16BitDepth(device);
+    });
+    adapter.usable = DriverFitForGame(adapter.driverCaps, hardwareDeviceHas16BitDepth);
 }
 
 void AddAdapter(DisplayDriverLayer& layer, DisplayCatalogue& adapters, const Guid* guid,

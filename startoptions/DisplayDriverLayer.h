@@ -50,6 +50,7 @@ constexpr uint32_t kDdCaps3D = 0x1;                           // DDCAPS_3D
 constexpr uint32_t kDdBitDepth16 = 0x400;                     // DDBD_16
 constexpr uint32_t kD3dDevCapsTextureVideoMemory = 0x200;     // D3DDEVCAPS_TEXTUREVIDEOMEMORY
 constexpr uint32_t kD3dDevCapsHwTransformAndLight = 0x10000;  // D3DDEVCAPS_HWTRANSFORMANDLIGHT
+constexpr uint32_t kD3dDevCapsHwRasterization = 0x80000;      // D3DDEVCAPS_HWRASTERIZATION
 
 // From the driver's device identifier (DDDEVICEIDENTIFIER2).
 struct DriverIdentifier {

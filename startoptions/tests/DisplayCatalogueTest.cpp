@@ -192,6 +192,35 @@ TEST_F(EnumerationTest, UnfitAdaptersKeepTheirModesAndDevices) {
     EXPECT_EQ(adapters[1].driverCaps.ZBufferBitDepths(), kZBuffer24And32);
 }
 
+// Drivers of today name no depths in their caps; their devices do (Wine: 0x600 on every device).
+TEST_F(EnumerationTest, CapsWithoutDepthsAskTheHardwareDevices) {
+    constexpr uint32_t kHardware = kUsableDevCaps | kD3dDevCapsHwRasterization;
+    const struct {
+        uint32_t caps, capsDepths;
+        std::vector<Direct3DDeviceDesc> devices;
+        bool usable;
+    } cases[] = {
+        {kDdCaps3D, 0, {Device("RGB", 0, 0x600, 1), Device("HAL", kHardware, 0x600, 2)}, true},
+        {kDdCaps3D, 0, {Device("HAL", kHardware, kZBuffer24And32, 2)}, false},
+        {kDdCaps3D, 0, {Device("RGB", kUsableDevCaps, kZBuffer16And24, 1)}, false},
+        {kDdCaps3D, 0, {}, false},
+        {0, 0, {Device("HAL", kHardware, kZBuffer16And24, 2)}, false},
+        {kDdCaps3D, 0x100, {Device("HAL", kHardware, kZBuffer16And24, 2)}, false},  // 24 bits only
+        {kDdCaps3D, kZBuffer16And24, {Device("RGB", 0, 0, 1)}, true},
+    };
+    for (const auto& c : cases) {
+        ScriptedDriver driver = FitDriver(kSecondGuid);
+        driver.caps = c.caps;
+        driver.zBufferBitDepths = c.capsDepths;
+        driver.devices = c.devices;
+        Enumerate({driver});
+        ASSERT_EQ(adapters.Count(), 1);
+        EXPECT_EQ(adapters[0].usable, c.usable)
+            << std::hex << "caps " << c.caps << " depths " << c.capsDepths << " with "
+            << c.devices.size() << " devices";
+    }
+}
+
 TEST_F(EnumerationTest, DriverThatCantBeOpenedStaysListedAsUsable) {
     ScriptedDriver broken = FitDriver(kFourthGuid);
     broken.opens = false;

@@ -18,6 +18,7 @@ static_assert(offsetof(DDCAPS_DX7, dwZBufferBitDepths) == DdCapsBlock::kZBufferB
 static_assert(DDCAPS_3D == kDdCaps3D && DDBD_16 == kDdBitDepth16);
 static_assert(D3DDEVCAPS_TEXTUREVIDEOMEMORY == kD3dDevCapsTextureVideoMemory);
 static_assert(D3DDEVCAPS_HWTRANSFORMANDLIGHT == kD3dDevCapsHwTransformAndLight);
+static_assert(D3DDEVCAPS_HWRASTERIZATION == kD3dDevCapsHwRasterization);
 
 namespace {
 

@@ -172,6 +172,28 @@ void Click(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+bool ClickWithMouse(HWND dialog, int id) {
+    RECT button = {};
+    if (!GetWindowRect(GetDlgItem(dialog, id), &button)) {
+        return false;
+    }
+    SetForegroundWindow(dialog);
+    // Absolute positions are given in 0..65535 across the primary screen.
+    auto scaled = [](LONG at, int metric) {
+        return static_cast<LONG>((at * 65536 + 32768) / GetSystemMetrics(metric));
+    };
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = scaled((button.left + button.right) / 2, SM_CXSCREEN);
+        input.mi.dy = scaled((button.top + button.bottom) / 2, SM_CYSCREEN);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(3, inputs, sizeof(INPUT)) == 3;
+}
+
 void PressEscape(HWND dialog) {
     PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
 }

@@ -52,6 +52,9 @@ void Choose(HWND dialog, int id, int position);
 // The same, posted: for a choice whose handler opens a modal window.
 void PostChoose(HWND dialog, int id, int position);
 void Click(HWND dialog, int id);
+// A left click with the mouse in the middle of the control, through the system's input queue as a
+// player's mouse gives it: a disabled or hidden control never sees it. False when it can't be sent.
+bool ClickWithMouse(HWND dialog, int id);
 // Escape, as the dialog's message loop sees the key.
 void PressEscape(HWND dialog);
 // Polls condition every 10 ms until it holds or timeoutMs pass.
