@@ -3,13 +3,49 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+// The text after the separator that ends the next path segment, from text on; null without one.
+const char* AfterSegment(const char* text) {
+    const char* separator = std::strpbrk(text, "/\\");
+    return separator != nullptr ? separator + 1 : nullptr;
+}
+
+}  // namespace
+
+KStr DiskTestRoot(const char* path) {
+    const char* end = nullptr;
+    if (IsSeparator(path[0]) && IsSeparator(path[1])) {
+        const char* share = AfterSegment(path + 2);  // past "\\server\"
+        end = share != nullptr && !IsSeparator(*share) ? AfterSegment(share) : nullptr;
+    } else {
+        end = AfterSegment(path);
+    }
+    return end != nullptr ? KStr(path).Left(static_cast<int>(end - path)) : KStr();
+}
+
 KStr DiskTestFilePath(const char* programPath) {
-    const char* separator = std::strpbrk(programPath, "/\\");
-    if (separator == nullptr) {
+    KStr root = DiskTestRoot(programPath);
+    return root.Length() > 0 ? root + kDiskTestFileName : root;
+}
+
+KStr DiskTestFallbackPath(const char* programPath, const char* temporaryFolder) {
+    KStr root = DiskTestRoot(programPath);
+    KStr folder(temporaryFolder);
+    if (root.Length() == 0 || DiskTestRoot(temporaryFolder).CompareNoCase(root.Text()) != 0) {
         return KStr();
     }
-    KStr root = KStr(programPath).Left(static_cast<int>(separator - programPath) + 1);
-    return root + kDiskTestFileName;
+    if (!IsSeparator(folder.GetAt(folder.Length() - 1))) {
+        folder += "\\";
+    }
+    if (folder.CompareNoCase(root.Text()) == 0) {
+        return KStr();  // the root itself, which has just failed
+    }
+    return folder + kDiskTestFileName;
 }
 
 int32_t DiskRatingFromElapsed(int64_t elapsedMs) {

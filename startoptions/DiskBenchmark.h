@@ -13,10 +13,18 @@ constexpr int kDiskTestWrites = 64;        // 4 MiB in all
 constexpr int kDiskTestReadSize = 8192;
 constexpr int kDiskTestReads = 64;
 
-// The scratch file in the root of the drive that holds the program: the program path cut right
-// after its first slash or backslash, then the file name. Empty when the path has no separator
-// (there is then no root to test).
+// The root of the drive or network share that holds path: "\\server\share\" for a path on a
+// share, otherwise the path cut right after its first slash or backslash ("C:\"). Empty when there
+// is no root to name (no separator, or a share path without a share).
+KStr DiskTestRoot(const char* path);
+
+// The scratch file in the root of the drive that holds the program. Empty when there is no root.
 KStr DiskTestFilePath(const char* programPath);
+
+// Where the scratch file goes when the root can't take it (a standard user may not create files in
+// the root of the system drive): the temporary folder, if it lies on the program's drive or share,
+// since only that disk is to be measured. Empty otherwise, and when it is the root itself.
+KStr DiskTestFallbackPath(const char* programPath, const char* temporaryFolder);
 
 // The classic C library generator (seed 1 by default): state = state * 214013 + 2531011 modulo
 // 2^32, each draw (state >> 16) & 0x7FFF. Reproduced here because runtimes' rand() differ, and

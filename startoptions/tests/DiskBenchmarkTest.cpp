@@ -29,12 +29,36 @@ TEST(DiskBenchmark, ScratchFileLandsInTheProgramsDriveRoot) {
         {"C:\\Games\\Krumbel\\Quorvel.exe", "C:\\krumbeltestfile.tmp"},
         {"D:\\Quorvel.exe", "D:\\krumbeltestfile.tmp"},
         {"Z:/work/build/Quorvel.exe", "Z:/krumbeltestfile.tmp"},
-        {"\\\\server\\share\\Quorvel.exe", "\\krumbeltestfile.tmp"},
+        {"\\\\server\\share\\Games\\Quorvel.exe", "\\\\server\\share\\krumbeltestfile.tmp"},
+        {"//server/share/Quorvel.exe", "//server/share/krumbeltestfile.tmp"},
+        {"\\\\server\\Quorvel.exe", ""},  // no share
+        {"\\\\server\\\\Quorvel.exe", ""},
         {"Quorvel.exe", ""},
         {"", ""},
     };
     for (const auto& [program, file] : cases) {
         EXPECT_STREQ(DiskTestFilePath(program).Text(), file) << program;
+    }
+}
+
+TEST(DiskBenchmark, FallbackOnlyInATemporaryFolderOfTheSameDriveOrShare) {
+    const char* program = "C:\\Games\\Quorvel.exe";
+    const char* share = "\\\\srv\\games\\Krumbel\\Quorvel.exe";
+    const char* cases[][3] = {
+        {program, "C:\\Users\\Ann\\AppData\\Local\\Temp\\",
+         "C:\\Users\\Ann\\AppData\\Local\\Temp\\krumbeltestfile.tmp"},
+        {program, "c:\\TEMP", "c:\\TEMP\\krumbeltestfile.tmp"},
+        {program, "D:\\Temp\\", ""},
+        {program, "C:\\", ""},  // the root, which just failed
+        {program, "", ""},
+        {share, "\\\\SRV\\Games\\tmp\\", "\\\\SRV\\Games\\tmp\\krumbeltestfile.tmp"},
+        {share, "\\\\srv\\other\\tmp\\", ""},
+        {share, "C:\\Temp\\", ""},
+        {"Quorvel.exe", "C:\\Temp\\", ""},
+    };
+    for (const auto& [path, temporary, file] : cases) {
+        EXPECT_STREQ(DiskTestFallbackPath(path, temporary).Text(), file)
+            << path << " " << temporary;
     }
 }
 

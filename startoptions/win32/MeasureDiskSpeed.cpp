@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "DiskBenchmark.h"
 #include "KTimer.h"
 
@@ -80,19 +82,19 @@ bool RunTransfers(ScratchFile& file, void* buffer) {
     return true;
 }
 
-}  // namespace
-
-int32_t MeasureDiskSpeedOn(const char* filePath) {
+// The rating measured on the scratch file at filePath, which is deleted again; none when the file
+// can't be opened at all (another place may still take it).
+std::optional<int32_t> RateScratchFile(const char* filePath) {
     TransferBuffer buffer;
     if (buffer.Data() == nullptr || filePath[0] == '\0') {
-        return 0;
+        return std::nullopt;
     }
     int64_t elapsed = 0;
     bool complete = false;
     {
         ScratchFile file(filePath);
         if (!file.IsOpen()) {
-            return 0;
+            return std::nullopt;
         }
         int64_t start = KTimer::Milliseconds();
         complete = RunTransfers(file, buffer.Data());
@@ -102,11 +104,27 @@ int32_t MeasureDiskSpeedOn(const char* filePath) {
     return complete ? DiskRatingFromElapsed(elapsed) : 0;
 }
 
+KStr TemporaryFolder() {
+    char folder[MAX_PATH + 1] = {};
+    DWORD length = GetTempPathA(sizeof folder, folder);
+    return length > 0 && length < sizeof folder ? KStr(folder) : KStr();
+}
+
+}  // namespace
+
+int32_t MeasureDiskSpeedOn(const char* filePath) {
+    return RateScratchFile(filePath).value_or(0);
+}
+
 int32_t MeasureDiskSpeed() {
     char programPath[MAX_PATH + 1] = {};
     DWORD length = GetModuleFileNameA(nullptr, programPath, MAX_PATH);
-    if (length == 0) {
+    if (length == 0 || length >= MAX_PATH) {
         return 0;
     }
-    return MeasureDiskSpeedOn(DiskTestFilePath(programPath).Text());
+    if (std::optional<int32_t> rating = RateScratchFile(DiskTestFilePath(programPath).Text())) {
+        return *rating;
+    }
+    KStr fallback = DiskTestFallbackPath(programPath, TemporaryFolder().Text());
+    return MeasureDiskSpeedOn(fallback.Text());
 }

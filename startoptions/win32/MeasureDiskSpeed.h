@@ -3,8 +3,9 @@
 #include <cstdint>
 
 // The disk benchmark: times 4 MiB of unbuffered writes and 64 random 8 KiB reads of a scratch
-// file in the root of the program's drive, and rates the time 0..100. The file is deleted again.
-// A root that can't be written, or a transfer that fails, rates 0: nothing was measured.
+// file in the root of the program's drive or share, and rates the time 0..100. The file is deleted
+// again. Where the root can't take the file, the temporary folder does if it lies on the same
+// drive; where neither can, or a transfer fails, the rating is 0: nothing was measured.
 int32_t MeasureDiskSpeed();
 
 // The same on a scratch file of the caller's choosing.

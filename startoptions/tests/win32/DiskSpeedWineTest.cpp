@@ -62,21 +62,39 @@ TEST_F(MeasureDiskSpeedTest, FileThatCantBeCreatedRatesZero) {
     EXPECT_EQ(MeasureDiskSpeedOn(""), 0);
 }
 
-// Run by readonly-root.sh from a drive whose root folder is immutable.
-TEST(MeasureDiskSpeedReadOnlyRoot, RatesZero) {
+void UseTemporaryFolder(const char* folder) {
+    SetEnvironmentVariableA("TMP", folder);
+    SetEnvironmentVariableA("TEMP", folder);
+}
+
+// Run by readonly-root.sh from drive R:, whose root folder is immutable; R:\tmp can be written,
+// R:\locked can't. A standard user's system drive on today's Windows is like this.
+TEST(MeasureDiskSpeedReadOnlyRoot, RatedInTheTemporaryFolderOfTheSameDriveOnly) {
     if (!ReadOnlyRootRun()) {
         GTEST_SKIP() << "needs a read-only drive root (readonly-root.sh)";
     }
     KStr path = ScratchPath();
-    KStr probe = KStr(path).Left(3) + "probe.tmp";
-    HANDLE file = CreateFileA(probe.Text(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    ASSERT_STREQ(path.Text(), "R:\\krumbeltestfile.tmp");
+    HANDLE file = CreateFileA("R:\\probe.tmp", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         CloseHandle(file);
-        DeleteFileA(probe.Text());
-        FAIL() << "the root of " << path.Text() << " is writable after all";
+        DeleteFileA("R:\\probe.tmp");
+        FAIL() << "the root of R: is writable after all";
     }
-    EXPECT_EQ(MeasureDiskSpeed(), 0);
+
+    UseTemporaryFolder("R:\\tmp\\");
+    EXPECT_GT(MeasureDiskSpeed(), 0) << "4 MiB in the temporary folder take under 1.5 s";
+    EXPECT_FALSE(Exists("R:\\tmp\\krumbeltestfile.tmp"));
+
+    UseTemporaryFolder("R:\\locked");
+    EXPECT_EQ(MeasureDiskSpeed(), 0) << "nothing on R: can be written";
+
+    char cDrive[MAX_PATH];
+    GetWindowsDirectoryA(cDrive, MAX_PATH);
+    UseTemporaryFolder(cDrive);
+    EXPECT_EQ(MeasureDiskSpeed(), 0) << "another drive's speed says nothing about R:";
+    EXPECT_FALSE(Exists(KStr(cDrive) + "\\krumbeltestfile.tmp"));
     EXPECT_FALSE(Exists(path));
 }
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the disk benchmark test from a drive whose root can't be written: a folder of the build,
 # made read-only (immutable when we are root, whom mere permissions don't stop), mapped to drive R:
-# of the test prefix. The folder and the mapping are removed again on every exit.
+# of the test prefix. Below it, R:\tmp can be written and R:\locked can't, for the temporary
+# folder. The folder and the mapping are removed again on every exit.
 #   readonly-root.sh <disk_speed_test.exe>
 set -eu
 program=$1
@@ -11,23 +12,28 @@ wine_require_session
 drive="$state/readonly-drive"
 link="$WINEPREFIX/dosdevices/r:"
 
+# Makes a folder read-only, also for root; false where this file system can't.
+lock_folder() {
+    chmod a-w "$1"
+    if touch "$1/probe" 2>/dev/null; then
+        rm -f "$1/probe"
+        chattr +i "$1" 2>/dev/null || return 1
+    fi
+}
+
 cleanup() {
-    chattr -i "$drive" 2>/dev/null || true
+    chattr -i "$drive" "$drive/locked" 2>/dev/null || true
     chmod -R u+w "$drive" 2>/dev/null || true
     rm -rf "$drive" "$link"
 }
 cleanup
 trap cleanup EXIT
 
-mkdir -p "$drive"
+mkdir -p "$drive/tmp" "$drive/locked"
 cp "$program" "$drive/"
-chmod a-w "$drive"
-if touch "$drive/probe" 2>/dev/null; then
-    rm -f "$drive/probe"
-    if ! chattr +i "$drive" 2>/dev/null; then
-        echo "skipped: can't make a folder read-only for this user on this file system"
-        exit 77
-    fi
+if ! lock_folder "$drive/locked" || ! lock_folder "$drive"; then
+    echo "skipped: can't make a folder read-only for this user on this file system"
+    exit 77
 fi
 ln -s "$drive" "$link"
 KRUMBEL_READONLY_ROOT=1 "$KRUMBEL_WINE_RUN" "$state" --builtin "R:\\$(basename "$program")" \
