@@ -2,9 +2,34 @@
 # private prefix below the build folder (see cmake/wine-session and cmake/wine-run).
 enable_testing()
 
-# The 32-bit release build leaves the test programs out (they run only where 32-bit code can);
-# its import checks of the programs still run.
-option(KRUMBEL_TESTS "Build the test programs" ON)
+# Which build's Windows tests run: the 32-bit build's, which ships, wherever this machine executes
+# 32-bit code; the 64-bit build of the same sources stands in only where it can't. A build without
+# test programs still checks the import tables of its programs.
+set(KRUMBEL_TESTS AUTO CACHE STRING "Build the test programs: ON, OFF, or AUTO (see above)")
+set(KRUMBEL_WINE32_LOADER /usr/lib/wine/wine)
+if(KRUMBEL_TESTS STREQUAL "AUTO")
+    if(CMAKE_CROSSCOMPILING)
+        execute_process(COMMAND ${KRUMBEL_WINE32_LOADER} --version RESULT_VARIABLE wine32_status
+                        OUTPUT_QUIET ERROR_QUIET)
+        if(wine32_status EQUAL 0)
+            set(KRUMBEL_RUNS_32BIT ON)
+        else()
+            set(KRUMBEL_RUNS_32BIT OFF)
+        endif()
+        if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+            set(KRUMBEL_TESTS ${KRUMBEL_RUNS_32BIT})
+        else()
+            if(KRUMBEL_RUNS_32BIT)
+                set(KRUMBEL_TESTS OFF)
+            else()
+                set(KRUMBEL_TESTS ON)
+            endif()
+        endif()
+        message(STATUS "Windows tests: ${KRUMBEL_TESTS} (32-bit code runs here: ${KRUMBEL_RUNS_32BIT})")
+    else()
+        set(KRUMBEL_TESTS ON)
+    endif()
+endif()
 if(CMAKE_CROSSCOMPILING AND KRUMBEL_TESTS)
     set(KRUMBEL_WINE_TESTS ON)
 else()
