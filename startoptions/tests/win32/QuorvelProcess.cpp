@@ -173,8 +173,9 @@ void Click(HWND dialog, int id) {
 }
 
 bool ClickWithMouse(HWND dialog, int id) {
-    RECT button = {};
-    if (!GetWindowRect(GetDlgItem(dialog, id), &button)) {
+    HWND control = GetDlgItem(dialog, id);
+    RECT rect = {};
+    if (!GetWindowRect(control, &rect)) {
         return false;
     }
     SetForegroundWindow(dialog);
@@ -182,16 +183,21 @@ bool ClickWithMouse(HWND dialog, int id) {
     auto scaled = [](LONG at, int metric) {
         return static_cast<LONG>((at * 65536 + 32768) / GetSystemMetrics(metric));
     };
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
+    POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    auto send = [&](DWORD flags) {
+        INPUT input = {};
         input.type = INPUT_MOUSE;
-        input.mi.dx = scaled((button.left + button.right) / 2, SM_CXSCREEN);
-        input.mi.dy = scaled((button.top + button.bottom) / 2, SM_CYSCREEN);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    return SendInput(3, inputs, sizeof(INPUT)) == 3;
+        input.mi.dx = scaled(middle.x, SM_CXSCREEN);
+        input.mi.dy = scaled(middle.y, SM_CYSCREEN);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        return SendInput(1, &input, sizeof input) == 1;
+    };
+    // The press goes where the pointer is once the move has arrived.
+    bool arrived = send(MOUSEEVENTF_MOVE) && WaitFor(5000, [&] {
+                       POINT at = {};
+                       return GetCursorPos(&at) && at.x == middle.x && at.y == middle.y;
+                   });
+    return arrived && send(MOUSEEVENTF_LEFTDOWN) && send(MOUSEEVENTF_LEFTUP);
 }
 
 void PressEscape(HWND dialog) {

@@ -67,6 +67,7 @@ protected:
         QuorvelProcess quorvel(arguments);
         EXPECT_TRUE(quorvel.Started());
         EXPECT_TRUE(quorvel.WaitExit()) << arguments;
+        EXPECT_EQ(quorvel.ExitCode(), 0u) << arguments << ": stored";
         return settings_key::All();
     }
 };
