@@ -5,10 +5,11 @@
 
 class KCfgNode;
 
-// Reads the key named by where into root, adding to what root already holds. False when the key
-// can't be opened; root is then unchanged.
+// Reads the key named by where into root, adding to what root already holds; read access is
+// enough. False when the key can't be opened; root is then unchanged.
 bool LoadRegistry(KCfgNode& root, const char* where);
 
 // Stores root and its subtree into the key named by where, creating the key when missing. False
-// when the key can't be opened or created; nothing is written then.
+// when the key can't be opened or created (nothing is written then), or when any key or value
+// below it could not be created or written (the others are written all the same).
 bool SaveRegistry(const KCfgNode& root, const char* where);

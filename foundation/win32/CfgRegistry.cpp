@@ -4,7 +4,8 @@
 //
 // Saving writes keys and values in place and deletes nothing, so whatever the tree does not hold
 // (values of other types, names or data beyond the 255-character buffers) survives, and a
-// process that dies during a save loses no subkey.
+// process that dies during a save loses no subkey. A save goes on past a key or value it can't
+// write and reports the failure at the end. Loading only reads: it asks for read access alone.
 //
 // Reading takes names and data in UTF-16 and converts them to the code page here, exactly or not
 // at all: the A functions would hand out a name or text with characters that the code page lacks
@@ -87,14 +88,36 @@ Stored QueryText(const RegKey& key, const char* name, char* text) {
     return length >= 0 && TerminateText(text, length) ? Stored::Text : Stored::Unread;
 }
 
-// Writes text as REG_SZ value name (null: the default value). An empty text stands for "nothing
-// loaded" when the registry holds data that loading leaves out, so it does not replace that.
-void WriteText(RegKey& key, const char* name, const KStr& text) {
+// Whether subkey name of key exists, readable or not.
+bool HasSubkey(const RegKey& key, const char* name) {
+    RegKey subkey;
+    LONG status = subkey.Open(key.Handle(), name);
+    return status == ERROR_SUCCESS || status == ERROR_ACCESS_DENIED;
+}
+
+// Whether an empty text under name (null: the default value) of key stands for something that
+// loading left out rather than for an empty value: data of another type, too long or outside
+// the code page, or, where no value has that name, a subkey that held nothing to load.
+bool StandsForUnloaded(const RegKey& key, const char* name) {
     char stored[kBufferSize];
-    if (text.Length() == 0 && QueryText(key, name, stored) == Stored::Unread) {
-        return;
+    switch (QueryText(key, name, stored)) {
+        case Stored::Unread:
+            return true;
+        case Stored::Nothing:
+            return name != nullptr && name[0] != '\0' && HasSubkey(key, name);
+        case Stored::Text:
+            break;
     }
-    key.SetText(name, text.Text());
+    return false;
+}
+
+// Writes text as REG_SZ value name (null: the default value); false when that fails. An empty
+// text that stands for something loading left out replaces nothing.
+bool WriteText(RegKey& key, const char* name, const KStr& text) {
+    if (text.Length() == 0 && StandsForUnloaded(key, name)) {
+        return true;
+    }
+    return key.SetText(name, text.Text()) == ERROR_SUCCESS;
 }
 
 void ReadKey(const RegKey& key, KCfgNode& node, int depth);
@@ -177,21 +200,30 @@ void ReadKey(const RegKey& key, KCfgNode& node, int depth) {
     ReadValues(key, node);
 }
 
+bool StoreNode(RegKey& parent, const KCfgNode& node);
+
+// Stores the children of node into key, each whether or not one before it failed; false when
+// any of them failed.
+bool StoreChildren(RegKey& key, const KCfgNode& node) {
+    bool stored = true;
+    for (int i = 0; i < node.ChildCount(); ++i) {
+        stored = StoreNode(key, *node.Child(i)) && stored;
+    }
+    return stored;
+}
+
 // Stores node into parent: a subkey when it has children (skipped with its subtree when the key
-// can't be created), else a REG_SZ value.
-void StoreNode(RegKey& parent, const KCfgNode& node) {
+// can't be created), else a REG_SZ value. False when anything of it was not stored.
+bool StoreNode(RegKey& parent, const KCfgNode& node) {
     if (node.ChildCount() == 0) {
-        WriteText(parent, node.Name().Text(), node.Value());
-        return;
+        return WriteText(parent, node.Name().Text(), node.Value());
     }
     RegKey key;
     if (key.Create(parent.Handle(), node.Name().Text()) != ERROR_SUCCESS) {
-        return;
+        return false;
     }
-    for (int i = 0; i < node.ChildCount(); ++i) {
-        StoreNode(key, *node.Child(i));
-    }
-    WriteText(key, nullptr, node.Value());
+    const bool children = StoreChildren(key, node);
+    return WriteText(key, nullptr, node.Value()) && children;
 }
 
 }  // namespace
@@ -218,9 +250,6 @@ bool SaveRegistry(const KCfgNode& root, const char* where) {
     if (key.Create(RootKey(location.root), location.keyPath.Text()) != ERROR_SUCCESS) {
         return false;
     }
-    for (int i = 0; i < root.ChildCount(); ++i) {
-        StoreNode(key, *root.Child(i));
-    }
-    WriteText(key, nullptr, root.Value());
-    return true;
+    const bool children = StoreChildren(key, root);
+    return WriteText(key, nullptr, root.Value()) && children;
 }

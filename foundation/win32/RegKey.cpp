@@ -12,7 +12,7 @@ RegKey& RegKey::operator=(RegKey&& other) noexcept {
 
 LONG RegKey::Open(HKEY parent, const char* name) {
     HKEY opened = nullptr;
-    LONG status = RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, &opened);
+    LONG status = RegOpenKeyExA(parent, name, 0, KEY_READ, &opened);
     if (status == ERROR_SUCCESS) {
         Close();
         key_ = opened;
@@ -22,8 +22,8 @@ LONG RegKey::Open(HKEY parent, const char* name) {
 
 LONG RegKey::Create(HKEY parent, const char* name) {
     HKEY created = nullptr;
-    LONG status = RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &created, nullptr);
+    LONG status = RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
     if (status == ERROR_SUCCESS) {
         Close();
         key_ = created;

@@ -4,8 +4,8 @@
 
 // An open registry key, closed when the object goes. Every call returns the LONG status of the
 // system call behind it (ERROR_SUCCESS on success); the comments say what a failure leaves alone.
-// Keys are always opened with KEY_ALL_ACCESS: the settings are read and written through the
-// same handles.
+// A key opened only to be read asks for read access alone, so that a key the user may read but
+// not write (copied from another account, restricted by an administrator) still opens.
 class RegKey {
 public:
     RegKey() = default;
@@ -15,10 +15,11 @@ public:
     RegKey& operator=(RegKey&& other) noexcept;
     ~RegKey() { Close(); }
 
-    // Opens the existing subkey name of parent. On failure the key held before stays held.
+    // Opens the existing subkey name of parent for reading. On failure the key held before
+    // stays held.
     LONG Open(HKEY parent, const char* name);
-    // Opens the subkey name of parent, creating it (non-volatile) when missing. On failure the
-    // key held before stays held.
+    // Opens the subkey name of parent for reading and writing, creating it (non-volatile) when
+    // missing. On failure the key held before stays held.
     LONG Create(HKEY parent, const char* name);
     // Closes the key held, if any; afterwards nothing is held, whatever the status.
     LONG Close();

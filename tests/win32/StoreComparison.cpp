@@ -18,10 +18,6 @@ bool Kept(const StoredValue& was, const StoredValue& is) {
     return is == was || (was.type == REG_SZ && is == Terminated(was));
 }
 
-bool HasSubkey(const Snapshot& snapshot, const ValuePath& path) {
-    return snapshot.count(path.first.empty() ? path.second : path.first + L"\\" + path.second) > 0;
-}
-
 std::string Shown(const StoredValue* value) {
     if (value == nullptr) {
         return "nothing";
@@ -65,7 +61,7 @@ void CheckForeignValues(const Snapshot& before, const Snapshot& after, const Own
     for (const auto& [key, values] : after) {
         for (const auto& [name, is] : values) {
             ValuePath path{key, name};
-            bool allowed = is == kEmptyText && (name.empty() || HasSubkey(before, path));
+            bool allowed = is == kEmptyText && name.empty();  // a key's default value
             if (own.count(path) == 0 && FindValue(before, path) == nullptr && !allowed) {
                 out.push_back("added: " + Describe(path) + ": " + Shown(&is));
             }

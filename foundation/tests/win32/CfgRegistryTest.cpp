@@ -85,12 +85,14 @@ TEST_F(CfgRegistryTest, LoadAddsToWhatTheNodeHolds) {
     EXPECT_EQ(Describe(root_), "Root=''{Language='en',Language='de',Language='de'}");
 }
 
-TEST_F(CfgRegistryTest, EmptySubkeyComesBackAsValueBesideTheKey) {
+TEST_F(CfgRegistryTest, EmptySubkeyStaysAKeyWithoutANamesakeValue) {
     ASSERT_EQ(scratch_.CreateKey("Empty"), ERROR_SUCCESS);
     ASSERT_TRUE(Load(root_));
+    EXPECT_EQ(Describe(root_), "Root=''{Empty=''}");
     ASSERT_TRUE(Save(root_));
     EXPECT_TRUE(scratch_.HasKey("Empty"));
-    EXPECT_EQ(scratch_.Get("", "Empty"), SzValue(""));
+    EXPECT_EQ(scratch_.Get("", "Empty").status, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(scratch_.ValueCount("Empty"), 0);
 }
 
 TEST_F(CfgRegistryTest, LoadSaveLoadGivesTheSameTree) {
@@ -216,11 +218,25 @@ TEST_F(CfgRegistryTest, OtherTypesStayOutOfTheTreeAndSurviveSave) {
     }
 }
 
-TEST_F(CfgRegistryTest, SubkeyThatCannotBeCreatedIsSkippedWithItsSubtree) {
-    Add(Add(root_, kLong.c_str()), "Lost", "1");
-    Add(Add(root_, "Next"), "Kept", "2");
-    ASSERT_TRUE(Save(root_));
-    EXPECT_EQ(scratch_.Get("Next", "Kept"), SzValue("2"));
+TEST_F(CfgRegistryTest, WhatCannotBeStoredIsSkippedAndSaveReportsIt) {
+    // No registry takes a key name over 255 characters or a value name of 20,000, and no lasting
+    // subkey can be created below a volatile key.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch_.Sub("Volatile").c_str(), 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    KCfgNode longKey("Root"), longValue("Root"), belowVolatile("Root");
+    Add(Add(longKey, kLong.c_str()), "Lost", "1");
+    Add(longValue, std::string(20000, 'v').c_str(), "1");
+    Add(Add(Add(belowVolatile, "Volatile"), "Lasting"), "Lost", "1");
+    for (KCfgNode* root : {&longKey, &longValue, &belowVolatile}) {
+        DeleteKeyTree(HKEY_CURRENT_USER, scratch_.Sub("Next"));
+        Add(Add(*root, "Next"), "Kept", "2");
+        EXPECT_FALSE(Save(*root));
+        EXPECT_EQ(scratch_.Get("Next", "Kept"), SzValue("2"));
+    }
+    EXPECT_FALSE(scratch_.HasKey("Volatile\\Lasting"));
     EXPECT_EQ(scratch_.Get("", "Lost").status, ERROR_FILE_NOT_FOUND);
 }
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -146,4 +148,38 @@ private:
     }
 
     std::string path_;
+};
+
+// While it lives, key path below HKCU may be read but not written, as a key copied from another
+// account or restricted by an administrator. Its owner may always change the permissions: the
+// destructor gives full access back, for the clean-up.
+class ReadOnlyKey {
+public:
+    explicit ReadOnlyKey(std::string path) : path_(std::move(path)) {
+        applied_ = SetAccess(L"D:P(A;;KR;;;WD)");
+    }
+    ~ReadOnlyKey() { SetAccess(L"D:P(A;;KA;;;WD)"); }
+    ReadOnlyKey(const ReadOnlyKey&) = delete;
+    ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
+
+    bool Applied() const { return applied_; }
+
+private:
+    // Gives the key the access list of sddl, for everyone.
+    bool SetAccess(const wchar_t* sddl) const {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) {
+            return false;
+        }
+        PSECURITY_DESCRIPTOR access = nullptr;
+        bool set = ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1,
+                                                                        &access, nullptr) &&
+                   RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access) == ERROR_SUCCESS;
+        LocalFree(access);
+        RegCloseKey(key);
+        return set;
+    }
+
+    std::string path_;
+    bool applied_ = false;
 };
