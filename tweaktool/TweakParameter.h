@@ -12,9 +12,10 @@ struct TweakParameter {
     int32_t minimum = 0;  // inclusive
     int32_t maximum = 0;  // inclusive
     int32_t defaultValue = 0;
-    KStr name;         // registry value name and first column of the list
-    KStr group;        // registry key below the settings root: "Performance" or "Misc"
-    KStr description;  // the name, then a line feed and the description text when there is one
+    KStr name;            // registry value name and first column of the list
+    KStr group;           // registry key below the settings root: "Performance" or "Misc"
+    KStr description;     // the name, then a line feed and the description text when there is one
+    bool stored = false;  // the registry held a value at the last read; if not, loaded is 0
 };
 
 class TweakParameterTable {

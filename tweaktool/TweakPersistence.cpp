@@ -6,7 +6,9 @@
 void TakeParametersFrom(KCfgTree& tree, TweakParameterTable& table) {
     for (int32_t i = 0; i < table.Count(); ++i) {
         TweakParameter& p = *table.At(i);
-        p.current = TruncateToInt32(tree.NodeAt(p.group)->GetFloat(p.name, 0));
+        KCfgNode* group = tree.NodeAt(p.group);
+        p.stored = group->FindChild(p.name) >= 0;
+        p.current = TruncateToInt32(group->GetFloat(p.name, 0));
         p.loaded = p.current;
     }
 }
@@ -14,7 +16,9 @@ void TakeParametersFrom(KCfgTree& tree, TweakParameterTable& table) {
 void PutParametersInto(KCfgTree& tree, const TweakParameterTable& table) {
     for (int32_t i = 0; i < table.Count(); ++i) {
         const TweakParameter& p = *table.At(i);
-        tree.NodeAt(p.group)->SetFloat(p.name, p.current);
+        if (p.stored || p.current != p.loaded) {
+            tree.NodeAt(p.group)->SetFloat(p.name, p.current);
+        }
     }
 }
 

@@ -10,15 +10,17 @@
 // Where the game and its configuration programs keep their settings.
 inline constexpr char kSettingsLocation[] = "HKCU:Software/Harnwick/Krumbel";
 
-// Sets current and loaded of every record from tree. A missing value reads as 0 (not the
-// default) and is added to the tree in memory only; numbers are truncated toward zero and
+// Sets current, loaded and stored of every record from tree. A missing value reads as 0 (not
+// the default) and is added to the tree in memory only; numbers are truncated toward zero and
 // saturate at the 32-bit limits; nothing is clamped to the parameter's range.
 void TakeParametersFrom(KCfgTree& tree, TweakParameterTable& table);
-// Sets every record's current in tree, as number text, creating missing groups and values.
+// Sets in tree, as number text, the current of every record that was stored or differs from
+// loaded, creating missing groups and values. A value that was missing and is unchanged stays
+// missing, so that the game keeps its own default rather than the 0 shown in its place.
 void PutParametersInto(KCfgTree& tree, const TweakParameterTable& table);
 
 // TakeParametersFrom a tree loaded from location; writes nothing there.
 void ReadParameters(TweakParameterTable& table, const char* location = kSettingsLocation);
-// Stores every record's current at location, keeping everything else stored there, then reads
-// all values back, so that loaded shows what the store left behind.
+// Stores the records' values at location as PutParametersInto does, keeping everything else
+// stored there, then reads all values back, so that loaded shows what the store left behind.
 void WriteParameters(TweakParameterTable& table, const char* location = kSettingsLocation);

@@ -32,7 +32,8 @@ struct OwnInput {
     const char* key;
     const char* name;
     Data stored;       // what the program finds
-    const char* text;  // what it stores, when that doesn't depend on the run
+    const char* text;  // what it stores, when that doesn't depend on the run; null also where
+                       // it stores nothing, and the value must stay as it was
 };
 
 // 255 characters: the longest text the Tcl field and the registry binding carry.
@@ -67,7 +68,7 @@ std::vector<OwnInput> QuorvelInputs() {
 }
 
 // Tinkrel's values and what Save stores for them: the number read, truncated with saturation,
-// written back as "%g".
+// written back as "%g". What it can't read it doesn't store: that stays as it was.
 std::vector<OwnInput> TinkrelInputs() {
     return {
         {"Performance", "AnimInterpolation", Sz("1e10"), "2.14748e+09"},
@@ -77,17 +78,17 @@ std::vector<OwnInput> TinkrelInputs() {
         {"Performance", "LazyTextureLoad", Sz("0x10"), "0"},
         {"Performance", "LightGlow", Sz(" 42"), "42"},
         {"Performance", "MaxShadowLightDist", Sz("42abc"), "42"},
-        {"Misc", "MinThreadSleep", Dword(5), "0"},            // other types are not read
+        {"Misc", "MinThreadSleep", Dword(5), nullptr},        // other types are not read
         {"Performance", "MultiTexture", {REG_SZ, "1"}, "1"},  // no terminator
         {"Misc", "NoGamespeedLock", {REG_SZ, ""}, "0"},
-        {"Performance", "Particles", Sz(std::string(1000, '1')), "0"},  // too long to read
+        {"Performance", "Particles", Sz(std::string(1000, '1')), nullptr},  // too long to read
         {"Misc", "PauseOnDeactivate", Sz("1" + std::string(254, ' ')), "1"},
-        {"Misc", "RedundantStateChanges", {REG_EXPAND_SZ, std::string("1\0", 2)}, "0"},
-        {"Misc", "ShowFMV", {REG_MULTI_SZ, std::string("1\0\0", 3)}, "0"},
+        {"Misc", "RedundantStateChanges", {REG_EXPAND_SZ, std::string("1\0", 2)}, nullptr},
+        {"Misc", "ShowFMV", {REG_MULTI_SZ, std::string("1\0\0", 3)}, nullptr},
         {"Misc", "ShowQuotes", Sz("\t-7"), "-7"},
         {"Performance", "TexVideoMemLimit", Sz("8192.9"), "8192"},
         {"Misc", "ThreadPriority", Sz("-0.5"), "0"},
-        {"Performance", "UseEnvMapping", {REG_BINARY, "\x01"}, "0"},
+        {"Performance", "UseEnvMapping", {REG_BINARY, "\x01"}, nullptr},
         {"Misc", "ValidateRenderjobs", Sz("1e-10"), "0"},
         {"Performance", "WebServer", Sz("1"), "1"},
     };

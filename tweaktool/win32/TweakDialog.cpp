@@ -121,19 +121,21 @@ void TweakDialog::ShowSelectedParameter() {
     default_.SetText(texts.defaultCaption.Text());
     reset_.SetText(texts.resetCaption.Text());
     description_.SetText(texts.description.Text());
+    // Where the slider shows the parameter is no move: a value outside the range stays as it is.
+    lastPolledPosition_ = slider_.GetPos();
 }
 
 void TweakDialog::PollSlider() {
     const int32_t position = slider_.GetPos();
     if (position != lastPolledPosition_) {
-        TakeSliderPosition();
+        TakeValue(position);
         lastPolledPosition_ = position;
     }
 }
 
-void TweakDialog::TakeSliderPosition() {
+void TweakDialog::TakeValue(int32_t value) {
     TweakParameter* p = Selected();
-    if (!TakePosition(p, slider_.GetPos())) {
+    if (!TakePosition(p, value)) {
         return;
     }
     const KStr text("%d", p->current);
@@ -144,15 +146,21 @@ void TweakDialog::TakeSliderPosition() {
     FillParameterList();
 }
 
+void TweakDialog::SetValue(int32_t value) {
+    slider_.SetPos(value);
+    lastPolledPosition_ = slider_.GetPos();
+    TakeValue(value);
+}
+
 void TweakDialog::OnValueTextChanged() {
     if (auto target = SliderTargetForText(Selected(), value_.GetText().Text())) {
-        slider_.SetPos(*target);
+        SetValue(*target);
     }
 }
 
 void TweakDialog::MoveSliderTo(int32_t TweakParameter::*field) {
     if (const TweakParameter* p = Selected()) {
-        slider_.SetPos(p->*field);
+        SetValue(p->*field);
     }
 }
 

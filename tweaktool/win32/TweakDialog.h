@@ -1,6 +1,7 @@
 // The tweak tool's one window: the parameter list, a slider and a value field for the selected
-// parameter, Default and Reset, Save and Load. Every change of the value, whatever its source,
-// reaches the parameter through a poll of the slider; nothing is stored unless Save is pressed.
+// parameter, Default and Reset, Save and Load. The player's slider moves reach the parameter
+// through a poll of the slider; Default, Reset and a typed number set it at once. Selecting a
+// row, Save and Load change no value, and nothing is stored unless Save is pressed.
 #pragma once
 
 #include <windows.h>
@@ -36,7 +37,12 @@ private:
     void FillParameterList();
     void ShowSelectedParameter();
     void PollSlider();
-    void TakeSliderPosition();
+    // Makes value the selected parameter's current value and shows it in the list and fields.
+    void TakeValue(int32_t value);
+    // Default, Reset and a typed number: the slider shows value, and the parameter takes it at
+    // once, also where the slider already stood there or can only show a bound (Reset to a
+    // stored value outside the range).
+    void SetValue(int32_t value);
     void OnValueTextChanged();
     void MoveSliderTo(int32_t TweakParameter::*field);
     void Save();
@@ -46,7 +52,8 @@ private:
     TweakParameterTable table_;
     HICON icon_;      // shared with the module: never destroyed
     Icon smallIcon_;  // the icon's small image, for the caption and the taskbar
-    // The slider position the poll saw last; -1 until the first poll.
+    // The slider position the poll saw last, or where the dialog put the slider itself; -1 until
+    // the first poll. Only a move away from it changes the value.
     int32_t lastPolledPosition_ = -1;
 
     ListBox list_;

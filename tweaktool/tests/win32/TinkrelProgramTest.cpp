@@ -169,13 +169,34 @@ TEST_F(TinkrelProgramTest, ValueFieldWithTheFocusKeepsTheTextBeingTyped) {
     EXPECT_EQ(tinkrel_.Text(IDC_CURRENT), "2048");
 }
 
-TEST_F(TinkrelProgramTest, OutOfRangeValueShowsAtTheNearestBoundAndIsTakenAtThePoll) {
-    Start();  // nothing stored: MinThreadSleep reads 0, below its range 2..500
+TEST_F(TinkrelProgramTest, SelectingSavingAndLoadingChangeNoValue) {
+    Store("Misc", "ThreadPriority", "7");       // above its range 0..2: the slider shows 2
+    Store("Misc", "GameSaveCompression", "2");  // leaves the slider standing at 2
+    Start();  // MinThreadSleep: nothing stored, so 0, below its range 2..500
+    // The slider stands, before each out-of-range row, at its bound or elsewhere.
+    for (int row : {kHeader, kThreadPriority, kGameSaveCompression, kThreadPriority,
+                    kMinThreadSleep, kTexVideoMemLimit, kMinThreadSleep, kThreadPriority}) {
+        tinkrel_.SelectRow(row);
+        LetThePollRun();
+    }
+    tinkrel_.Click(IDC_SAVE);
+    tinkrel_.Press(IDC_LOAD);
+    LetThePollRun();
+    EXPECT_EQ(tinkrel_.Row(kThreadPriority), "ThreadPriority\t0\t2\t7\t1");
+    EXPECT_EQ(tinkrel_.Row(kMinThreadSleep), "MinThreadSleep\t2\t500\t0\t2");
+    EXPECT_EQ(kSettings.Get("Misc", "ThreadPriority"), SzValue("7"));
+    EXPECT_EQ(kSettings.Get("Misc", "MinThreadSleep").status, ERROR_FILE_NOT_FOUND);
+
+    // Reset brings back a stored value that the slider can only show at its bound; Default
+    // takes the default also where the slider already shows it.
+    tinkrel_.MoveSlider(0);
+    ASSERT_TRUE(RowBecomes(kThreadPriority, "ThreadPriority\t0\t2\t0\t1"));
+    tinkrel_.Press(IDC_RESET);
+    EXPECT_EQ(tinkrel_.Row(kThreadPriority), "ThreadPriority\t0\t2\t7\t1");
     tinkrel_.SelectRow(kMinThreadSleep);
-    EXPECT_EQ(tinkrel_.SliderPos(), 2);
-    EXPECT_TRUE(RowBecomes(kMinThreadSleep, "MinThreadSleep\t2\t500\t2\t2"));
-    EXPECT_EQ(tinkrel_.Text(IDC_VALUE), "2") << "taken from the slider";
     EXPECT_EQ(tinkrel_.Text(IDC_RESET), "Reset (0)");
+    tinkrel_.Press(IDC_DEFAULT);
+    EXPECT_EQ(tinkrel_.Row(kMinThreadSleep), "MinThreadSleep\t2\t500\t2\t2");
 }
 
 TEST_F(TinkrelProgramTest, DefaultAndResetMoveTheSliderAndThePollTheValue) {
@@ -215,13 +236,15 @@ TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
     }
 }
 
-TEST_F(TinkrelProgramTest, SaveStoresEveryValueAndKeepsTheOtherSettings) {
+TEST_F(TinkrelProgramTest, SaveStoresStoredAndChangedValuesAndKeepsTheOtherSettings) {
     Store("Performance", "MaxFramerate", "25");
     Store("Performance", "RatingCpu", "80");
     Store("Screen", "Width", "1024");
     Store("Misc", "ThreadPriority", "7");  // out of range, and left alone
     Store("Misc", "GameSaveCompression", "3");
     Start();
+    tinkrel_.SelectRow(kShowFMV);  // not stored yet, and set to its default by the player
+    tinkrel_.Press(IDC_DEFAULT);
     tinkrel_.SelectRow(kGameSaveCompression);
     tinkrel_.MoveSlider(9);
     ASSERT_TRUE(RowBecomes(kGameSaveCompression, "GameSaveCompression\t0\t9\t9\t7"));
@@ -231,13 +254,16 @@ TEST_F(TinkrelProgramTest, SaveStoresEveryValueAndKeepsTheOtherSettings) {
 
     EXPECT_EQ(kSettings.Get("Misc", "GameSaveCompression"), SzValue("9"));
     EXPECT_EQ(kSettings.Get("Misc", "ThreadPriority"), SzValue("7"));
-    EXPECT_EQ(kSettings.Get("Misc", "MinThreadSleep"), SzValue("0"));
-    EXPECT_EQ(kSettings.Get("Performance", "WebServer"), SzValue("0"));
+    EXPECT_EQ(kSettings.Get("Misc", "ShowFMV"), SzValue("1"));
+    // What was never stored nor changed stays missing: the game keeps its own defaults.
+    EXPECT_EQ(kSettings.Get("Misc", "MinThreadSleep").status, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(kSettings.Get("Performance", "TexVideoMemLimit").status, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(kSettings.Get("Performance", "Particles").status, ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(kSettings.Get("Performance", "MaxFramerate"), SzValue("25"));
     EXPECT_EQ(kSettings.Get("Performance", "RatingCpu"), SzValue("80"));
     EXPECT_EQ(kSettings.Get("Screen", "Width"), SzValue("1024"));
-    EXPECT_EQ(kSettings.ValueCount("Misc"), 10 + 1);  // and the key's empty default value
-    EXPECT_EQ(kSettings.ValueCount("Performance"), 10 + 2 + 1);
+    EXPECT_EQ(kSettings.ValueCount("Misc"), 3 + 1);  // and the key's empty default value
+    EXPECT_EQ(kSettings.ValueCount("Performance"), 2 + 1);
 
     // The read-back shows what was stored; the selection stays.
     EXPECT_EQ(tinkrel_.Text(IDC_RESET), "Reset (9)");
@@ -266,6 +292,23 @@ TEST_F(TinkrelProgramTest, LoadReplacesUnsavedChangesAndKeepsTheSelection) {
     EXPECT_EQ(tinkrel_.SliderPos(), 12);
     EXPECT_EQ(tinkrel_.Text(IDC_RESET), "Reset (12)");
     EXPECT_EQ(tinkrel_.Text(IDC_VALUE), "12");
+}
+
+TEST_F(TinkrelProgramTest, KeyThatMayOnlyBeReadShowsItsValuesAndSaveChangesNothing) {
+    Store("Misc", "ThreadPriority", "2");
+    ReadOnlyKey readOnly(kSettings.Path());
+    ASSERT_TRUE(readOnly.Applied());
+    Start();
+    tinkrel_.SelectRow(kThreadPriority);
+    tinkrel_.MoveSlider(0);
+    ASSERT_TRUE(RowBecomes(kThreadPriority, "ThreadPriority\t0\t2\t0\t1"));
+
+    tinkrel_.Click(IDC_SAVE);
+
+    // The read-back shows what the store still holds.
+    EXPECT_EQ(tinkrel_.Row(kThreadPriority), "ThreadPriority\t0\t2\t2\t1");
+    EXPECT_EQ(kSettings.Get("Misc", "ThreadPriority"), SzValue("2"));
+    EXPECT_EQ(kSettings.ValueCount("Misc"), 1);
 }
 
 // Run by reg-query.sh, which prepares the settings with Wine's `reg add` and checks the result
