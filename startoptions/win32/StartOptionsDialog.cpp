@@ -127,7 +127,7 @@ void StartOptionsDialog::RunStartupWork() {
 }
 
 void StartOptionsDialog::RefreshFramerate() {
-    framerateLabel.SetText(KStr("%d", framerateSlider.GetPos()).Text());
+    ShowFramerate();
     if (HasSwitch(commandLine, kSwitchAutomatic)) {
         OnOK();
     }

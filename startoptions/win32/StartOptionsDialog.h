@@ -85,6 +85,7 @@ private:
     bool StoreSettings();  // false when the registry did not take every value
     void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
     void SetFramerate(int32_t framerate);
+    void ShowFramerate();  // the label shows the slider's position
     void Localise();
     int Selection(int listId) const override;
     void Select(int listId, int position) override;

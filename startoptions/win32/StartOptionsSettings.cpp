@@ -13,8 +13,11 @@ void StartOptionsDialog::ComputeRatings() {
 
 void StartOptionsDialog::SetFramerate(int32_t framerate) {
     framerateSlider.SetPos(framerate, true);
-    // The label shows the value asked for; the next refresh shows where the slider clamped it.
-    framerateLabel.SetText(KStr("%d", framerate).Text());
+    ShowFramerate();  // where the slider clamped it: never a rate the slider can't take
+}
+
+void StartOptionsDialog::ShowFramerate() {
+    framerateLabel.SetText(KStr("%d", framerateSlider.GetPos()).Text());
 }
 
 void StartOptionsDialog::LoadSettings() {

@@ -13,6 +13,7 @@
 #include "QuorvelRes.h"
 #include "SettingsKey.h"
 #include "SystemRating.h"
+#include "TestKey.h"
 
 namespace {
 
@@ -233,9 +234,11 @@ TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
 }
 
 TEST_F(QuorvelProgram, FramerateLabelFollowsTheSlider) {
+    settings_key::Store("Performance\\MaxFramerate", "60");
     QuorvelProcess quorvel("");
     HWND dialog = quorvel.WaitFilled();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ItemText(dialog, IDC_FRAMERATE_VALUE), "40");  // from the start: the slider's top
     SendDlgItemMessageW(dialog, IDC_FRAMERATE, TBM_SETPOS, TRUE, 35);
     DWORD start = GetTickCount();
     EXPECT_TRUE(WaitFor(1000, [&] { return ItemText(dialog, IDC_FRAMERATE_VALUE) == "35"; }));
@@ -289,6 +292,24 @@ TEST_F(QuorvelProgram, AdapterChangeAndUpperCaseGuids) {
     EXPECT_EQ(StoredText(stored, "Screen\\DirectDrawGUID"), secondAdapter);
     EXPECT_EQ(StoredText(stored, "Screen\\Direct3DGUID"), kHalGuid);
     EXPECT_EQ(StoredText(stored, "Screen\\TnL"), "0");
+}
+
+TEST_F(QuorvelProgram, KeyThatMayOnlyBeReadIsNoFirstRun) {
+    settings_key::Store("Screen\\Fullscreen", "0");
+    settings_key::Store("Screen\\Width", "1280");
+    settings_key::Store("Screen\\Height", "960");
+    ReadOnlyKey readOnly(settings_key::kPath);
+    ASSERT_TRUE(readOnly.Applied());
+
+    QuorvelProcess quorvel("");
+    HWND dialog = quorvel.WaitFilled();
+    ASSERT_NE(dialog, nullptr);
+    // The stored choices, not a first run's proposal (full screen, 1024 x 768 here).
+    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_FULL_SCREEN, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(ComboTexts(dialog, IDC_SCREEN_MODE).at(ComboSelection(dialog, IDC_SCREEN_MODE)),
+              "1280 x 960 (4:3)");
+    PressEscape(dialog);
+    EXPECT_TRUE(quorvel.WaitExit(10000));
 }
 
 // A complete stored set with odd values, as the tweak tool, an older version or a hand edit may
