@@ -38,8 +38,21 @@ void WriteNode(FILE* f, const KCfgNode& node, int depth) {
     fputs("}\n", f);
 }
 
+// Bytes that end a line where the reader looks: a line end, and CTRL+Z, which ends the file on
+// Windows' text-mode reads.
+constexpr char kLineEnders[] = "\n\x1a";
+
+// Whether the reader takes name back as it is: one token up to a space, after the indentation
+// (spaces and tabs), that doesn't close a list and stays on its line.
+bool NameReadsBack(const KStr& name) {
+    const char* text = name.Text();
+    return text[0] != '\0' && text[0] != '\t' && text[0] != '}' &&
+           std::strchr(text, ' ') == nullptr && std::strpbrk(text, kLineEnders) == nullptr;
+}
+
 bool NodeFits(const KCfgNode& node, int depth) {
-    if (depth > kCfgMaxDepth) {
+    if (depth > kCfgMaxDepth || !NameReadsBack(node.Name()) ||
+        std::strpbrk(node.Value().Text(), kLineEnders) != nullptr) {
         return false;
     }
     int valueChars = node.Value().Length() > 0 ? node.Value().Length() + 2 : 0;

@@ -9,8 +9,9 @@
 //
 // A node with children opens a list with "{" and a line "}" closes it; a leaf uses "=". Values
 // are written between quotes (so leading and trailing spaces and quotes survive), empty values
-// not at all; one tab of indentation per level. Names must not hold spaces and values must not
-// hold line breaks to be read back as written.
+// not at all; one tab of indentation per level. Names must not be empty, hold spaces or begin
+// with a tab or "}", and neither names nor values may hold line breaks or CTRL+Z, to be read
+// back as written.
 #pragma once
 
 #include <cstdio>
@@ -20,8 +21,8 @@ class KCfgNode;
 // Longest line, line end not counted, that reading takes.
 constexpr int kCfgTextLineChars = 511;
 
-// Whether every line of root's text form fits kCfgTextLineChars and no node lies deeper than
-// kCfgMaxDepth, so that reading gives the tree back.
+// Whether reading gives root back from its text form: every name and value can be read back as
+// it is, every line fits kCfgTextLineChars and no node lies deeper than kCfgMaxDepth.
 bool CfgTextFits(const KCfgNode& root);
 
 // Writes root and its subtree. False when the stream reports an error.

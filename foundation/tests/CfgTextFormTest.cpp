@@ -94,6 +94,7 @@ TEST_F(CfgTextForm, RoundTripKeepsNamesValuesAndOrder) {
     tree.ValueAt("Spaces") = "  both ends  ";
     tree.ValueAt("Inner") = "a = b { c }";
     tree.ValueAt("High") = "caf\xe9";
+    tree.ValueAt("Tab\tInside{") = "carriage\rreturn";
     tree.ValueAt("Empty") = "";
     tree.ValueAt("Leaf/Deeper/Deepest") = "x";
 
@@ -210,6 +211,18 @@ TEST_F(CfgTextForm, SaveRefusesTreesTheReaderWouldRefuse) {
     }
     EXPECT_FALSE(deep.Save(path.c_str()));
     EXPECT_EQ(ReadFile(path), "previous");
+
+    // Names and values that would read back as something else, or end the file early.
+    const char* const unreadable[][2] = {
+        {"Two words", "1"},   {"", "1"},          {"}Closing", "1"},       {"\tIndented", "1"},
+        {"Line\nBreak", "1"}, {"Ctrl\x1aZ", "1"}, {"Value", "two\nlines"}, {"Value", "a\x1a"},
+    };
+    for (const auto& [name, value] : unreadable) {
+        KCfgTree tree;
+        tree.Root()->AppendChild(new KCfgNode(name, value));
+        EXPECT_FALSE(tree.Save(path.c_str())) << '"' << name << "\" = \"" << value << '"';
+        EXPECT_EQ(ReadFile(path), "previous");
+    }
 
     KCfgTree fits;
     fits.ValueAt("A") = std::string(503, 'v').c_str();  // tab + 6 + 503 + ... = 510
