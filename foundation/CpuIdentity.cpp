@@ -58,6 +58,10 @@ void DecodeVendorText(const CpuIdRegisters& leaf0, char (&vendorText)[kVendorTex
     vendorText[kVendorTextLength] = '\0';
 }
 
+bool HasBrandLeaves(uint32_t highestExtendedLeaf) {
+    return (highestExtendedLeaf & 0xFFFF0000u) == 0x80000000u && highestExtendedLeaf >= 0x80000004u;
+}
+
 void DecodeBrandText(const CpuIdRegisters (&leaves)[3], char (&brand)[kBrandTextLength]) {
     for (int leaf = 0; leaf < 3; ++leaf) {
         for (int reg = 0; reg < 4; ++reg) {

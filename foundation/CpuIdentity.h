@@ -24,6 +24,11 @@ CpuSignature DecodeSignature(uint32_t eax);
 // Leaf 0: the vendor text is EBX, EDX, ECX in that order, then a terminator.
 void DecodeVendorText(const CpuIdRegisters& leaf0, char (&vendorText)[kVendorTextLength + 1]);
 
+// Whether leaves 0x80000002..4 hold a brand text, from EAX of leaf 0x80000000 (the highest
+// extended leaf). A processor without extended leaves answers that leaf with something else
+// (Intel's with the data of its highest basic leaf); its brand text is then empty.
+bool HasBrandLeaves(uint32_t highestExtendedLeaf);
+
 // Leaves 0x80000002..4: each leaf's EAX, EBX, ECX, EDX in that order; not terminated.
 void DecodeBrandText(const CpuIdRegisters (&leaves)[3], char (&brand)[kBrandTextLength]);
 

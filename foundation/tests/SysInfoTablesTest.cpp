@@ -89,6 +89,12 @@ TEST(CpuIdentityTest, RegistersDecodeInTheirDocumentedOrder) {
     }
 }
 
+TEST(CpuIdentityTest, BrandLeavesCountOnlyWhereTheHighestExtendedLeafReachesThem) {
+    EXPECT_TRUE(HasBrandLeaves(0x80000004));
+    EXPECT_FALSE(HasBrandLeaves(0x80000001));  // extended leaves, but none with a brand text
+    EXPECT_FALSE(HasBrandLeaves(0x00000002));  // an old Intel: the data of its highest basic leaf
+}
+
 std::string ProcessorName(const std::string& brand, const char* vendorText, int family, int model) {
     char padded[kBrandTextLength] = {};
     std::memcpy(padded, brand.data(), std::min<size_t>(brand.size(), sizeof padded));

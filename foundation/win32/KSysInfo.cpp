@@ -97,8 +97,10 @@ void KSysInfo::GatherProcessor() {
     char vendorText[kVendorTextLength + 1];
     DecodeVendorText(leaf0, vendorText);
 
-    CpuIdRegisters brandLeaves[3];
-    for (uint32_t i = 0; i < 3; ++i) {
+    CpuIdRegisters extended;
+    ReadCpuIdLeaf(0x80000000, extended);
+    CpuIdRegisters brandLeaves[3] = {};  // no brand text: the name is built from the vendor
+    for (uint32_t i = 0; i < 3 && HasBrandLeaves(extended[0]); ++i) {
         ReadCpuIdLeaf(0x80000002 + i, brandLeaves[i]);
     }
     char brand[kBrandTextLength];
