@@ -123,6 +123,20 @@ TEST_F(QuorvelProgram, FirstRunOnWinesAdaptersStoresByAClickOnOK) {
     EXPECT_EQ(StoredText(stored, "Language"), "de");
 }
 
+// A settings key that lasts only until the session ends can't hold lasting subkeys: the store
+// fails, and an install script learns it from the exit status.
+TEST_F(QuorvelProgram, FailedStoreEndsWithStatusOne) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, settings_key::kPath, 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    QuorvelProcess quorvel("-automatic");
+    ASSERT_TRUE(quorvel.WaitExit());
+    EXPECT_EQ(quorvel.ExitCode(), 1u);
+    EXPECT_EQ(StoredText(settings_key::All(), "Screen\\Width"), "<missing>");
+}
+
 TEST_F(QuorvelProgram, EscapeStoresNothingEvenOnAFirstRun) {
     QuorvelProcess quorvel("");
     HWND dialog = quorvel.WaitFilled();
