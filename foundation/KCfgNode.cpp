@@ -98,22 +98,23 @@ KCfgNode* KCfgNode::Child(int i) const {
     return i >= 0 && i < childCount_ ? children_[i] : nullptr;
 }
 
-int KCfgNode::FindChild(const KStr& name, int from) const {
-    for (int i = from < 0 ? 0 : from; i < childCount_; ++i) {
-        if (children_[i]->name_ == name) {
+// The first of count children at or after from whose name equals name; -1 when none does.
+template <typename Name>
+static int FirstNamed(KCfgNode* const* children, int count, const Name& name, int from) {
+    for (int i = from < 0 ? 0 : from; i < count; ++i) {
+        if (children[i]->Name() == name) {
             return i;
         }
     }
     return -1;
 }
 
+int KCfgNode::FindChild(const KStr& name, int from) const {
+    return FirstNamed(children_, childCount_, name, from);
+}
+
 int KCfgNode::FindChild(const char* name, int from) const {
-    for (int i = from < 0 ? 0 : from; i < childCount_; ++i) {
-        if (children_[i]->name_ == name) {
-            return i;
-        }
-    }
-    return -1;
+    return FirstNamed(children_, childCount_, name, from);
 }
 
 double KCfgNode::GetFloat(const KStr& name, double def) {

@@ -6,14 +6,14 @@
 #include <cstring>
 #include <functional>
 
+#include "KStrCharOps.h"
+
 namespace {
+
+using kstr_chars::OrEmpty;
 
 // Header and text together fill whole 16-byte units.
 constexpr int kUnit = 16;
-
-const char* OrEmpty(const char* text) {
-    return text != nullptr ? text : "";
-}
 
 int TextLength(const char* text) {
     return static_cast<int>(std::strlen(text));
@@ -243,7 +243,8 @@ KStr operator+(char c, const KStr& a) {
     return KStr(KStr::Adopt{}, KStr::Join(&c, 1, a.Text(), a.Length()));
 }
 
-// Different lengths, then different last words, reject before any byte-wise comparison.
+// A plain byte-wise comparison up to the terminator: b's length is not known without reading it,
+// so there is no cheaper rejection first (unlike KStr == KStr). A null b reads as empty.
 bool operator==(const KStr& a, const char* b) {
     return std::strcmp(a.Text(), OrEmpty(b)) == 0;
 }

@@ -1,4 +1,4 @@
-// Byte-text helpers behind KStr's case-insensitive comparison and its converted copies.
+// Byte-text helpers behind KStr: null texts, the case-insensitive comparison and converted copies.
 //
 // The Windows runtime's own helpers for this do not exist on other platforms, so every build uses
 // these. They go through <cctype>, so like the runtime's helpers they follow the C locale the
@@ -8,6 +8,11 @@
 #include <cctype>
 
 namespace kstr_chars {
+
+// A null text reads as the empty text.
+inline const char* OrEmpty(const char* text) {
+    return text != nullptr ? text : "";
+}
 
 inline int Folded(char c) {
     return std::tolower(static_cast<unsigned char>(c));

@@ -6,9 +6,7 @@
 
 namespace {
 
-const char* OrEmpty(const char* text) {
-    return text != nullptr ? text : "";
-}
+using kstr_chars::OrEmpty;
 
 // Number of leading characters of text[0..length) that match.
 template <typename Match>
