@@ -5,6 +5,9 @@
 
 #include "KStr.h"
 
+// Where the game and both configuration programs keep their settings.
+inline constexpr char kSettingsLocation[] = "HKCU:Software/Harnwick/Krumbel";
+
 enum class KRegRoot {
     None,          // not a registry location: the text is a file path
     CurrentUser,   // "HKCU:"

@@ -4,14 +4,13 @@
 
 #include "DisplayChoice.h"
 #include "KCfgTree.h"
+#include "KRegLocation.h"
 #include "KStr.h"
 #include "SystemRating.h"
 
 // The settings the start-options program keeps below the game's registry key: how they are read
 // when the dialog fills and written when the player confirms. Both sides work on a tree loaded
 // for the one operation; the dialog moves the values between the tree and its controls.
-
-constexpr const char* kSettingsLocation = "HKCU:Software/Harnwick/Krumbel";
 
 // Text the Tcl defines field starts with when the settings are proposed afresh.
 constexpr const char* kDefaultTclDefines = "FULL";

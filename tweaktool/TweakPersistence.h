@@ -5,10 +5,8 @@
 #pragma once
 
 #include "KCfgTree.h"
+#include "KRegLocation.h"
 #include "TweakParameter.h"
-
-// Where the game and its configuration programs keep their settings.
-inline constexpr char kSettingsLocation[] = "HKCU:Software/Harnwick/Krumbel";
 
 // Sets current, loaded and stored of every record from tree. A missing value reads as 0 (not
 // the default) and is added to the tree in memory only; numbers are truncated toward zero and
