@@ -151,13 +151,18 @@ int32_t FindMode(const DisplayCatalogue& adapters, int32_t adapter, int32_t widt
 }
 
 int32_t BestFitMode(const GrowArray<ModeInfo>& modes, int32_t desktopWidth, int32_t desktopHeight) {
+    // A later mode must be more than 256 pixels (width and height differences added) closer to
+    // replace the best so far: among modes of about the same size the earlier, smaller one stays.
     constexpr int64_t kClearlyCloser = 256;
+    // 800 is the width of the smallest mode offered: a desktop just that wide has no mode strictly
+    // inside it, so every mode competes.
+    constexpr int32_t kSmallestModeWidth = 800;
     int32_t best = -1;
-    int64_t bestDistance = 10000;
+    int64_t bestDistance = 10000;  // farther than any mode the lists offer
     for (int32_t i = 0; i < modes.Count(); ++i) {
         const ModeInfo& mode = modes[i];
-        bool candidate =
-            (mode.width < desktopWidth && mode.height < desktopHeight) || desktopWidth == 800;
+        bool candidate = (mode.width < desktopWidth && mode.height < desktopHeight) ||
+                         desktopWidth == kSmallestModeWidth;
         int64_t distance = std::llabs(int64_t{desktopWidth} - mode.width) +
                            std::llabs(int64_t{desktopHeight} - mode.height);
         if (candidate && distance < bestDistance - kClearlyCloser) {

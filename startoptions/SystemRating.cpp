@@ -19,10 +19,14 @@ uint64_t WholeMebibytes(uint64_t bytes) {
 }
 
 int32_t RateCpu(int32_t clockMhz) {
-    if (clockMhz < 350) {
+    // 350 MHz is the slowest processor the game runs on (rating 1); the rating climbs by 99 over
+    // the next 850 MHz, so 1200 MHz and more rate 100.
+    constexpr int64_t kSlowestMhz = 350;
+    constexpr int64_t kSpanToFullMhz = 850;
+    if (clockMhz < kSlowestMhz) {
         return 0;
     }
-    return ClampRating(1 + (int64_t{clockMhz} - 350) * 99 / 850);
+    return ClampRating(1 + (int64_t{clockMhz} - kSlowestMhz) * 99 / kSpanToFullMhz);
 }
 
 int32_t RateMemory(uint64_t availableBytes) {
@@ -48,10 +52,15 @@ int32_t RateGraphics(uint64_t textureBytes, bool anyHardwareTnL) {
 }
 
 int32_t AverageRating(int32_t cpu, int32_t mem, int32_t gfx, int32_t disk) {
-    // The disk counts most when memory is short (the game then pages), least when it is ample.
+    // A weighted mean. The disk counts most when memory is short (the game then pages): its
+    // weight falls from 700 at memory rating 0 by 6 per point to 100 at rating 100. The other
+    // weights are fixed: processor 600, graphics 400, memory 1200, together 2200.
+    constexpr double kCpuWeight = 600.0;
+    constexpr double kGfxWeight = 400.0;
+    constexpr double kMemWeight = 1200.0;
     double diskWeight = 700.0 - 6.0 * mem;
-    double sum = disk * diskWeight + 600.0 * cpu + 400.0 * gfx + 1200.0 * mem;
-    return static_cast<int32_t>(sum / (diskWeight + 2200.0));
+    double sum = disk * diskWeight + kCpuWeight * cpu + kGfxWeight * gfx + kMemWeight * mem;
+    return static_cast<int32_t>(sum / (diskWeight + kCpuWeight + kGfxWeight + kMemWeight));
 }
 
 int32_t RecommendedFramerate(int32_t average) {
