@@ -9,8 +9,8 @@ result is committed, so building needs none of this. To redraw it (Debian packag
   /usr/bin/python3 tweaktool/res/make-artwork.py
 """
 
-import importlib.util
 import os
+import runpy
 import sys
 
 from PIL import Image, ImageDraw
@@ -30,11 +30,9 @@ LAYOUTS = {
 }
 
 
-def load_generator():
-    spec = importlib.util.spec_from_file_location("artwork_generator", GENERATOR)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+def generator_function(name):
+    """A function of the start-options program's artwork generator, run as a module."""
+    return runpy.run_path(GENERATOR, run_name="artwork_generator")[name]
 
 
 def draw_icon(size):
@@ -52,7 +50,7 @@ def draw_icon(size):
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else HERE
-    load_generator().write_ico(os.path.join(out, "Tinkrel.ico"), [draw_icon(32), draw_icon(16)])
+    generator_function("write_ico")(os.path.join(out, "Tinkrel.ico"), [draw_icon(32), draw_icon(16)])
 
 
 if __name__ == "__main__":
