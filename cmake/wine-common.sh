@@ -49,6 +49,23 @@ wine_free_display() {
     echo ":$n"
 }
 
+# wine_start_xvfb <display> <WxH> <log>: starts a virtual X display and waits until its socket
+# is there; $wine_xvfb_pid is its process. Fails when it doesn't come up within 10 s.
+wine_start_xvfb() {
+    Xvfb "$1" -screen 0 "${2}x24" -nolisten tcp </dev/null >"$3" 2>&1 &
+    wine_xvfb_pid=$!
+    wine_tenths=0
+    while [ ! -e "/tmp/.X11-unix/X${1#:}" ]; do
+        wine_tenths=$((wine_tenths + 1))
+        if [ $wine_tenths -gt 100 ] || ! kill -0 "$wine_xvfb_pid" 2>/dev/null; then
+            echo "Xvfb did not start on $1" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    export DISPLAY="$1"
+}
+
 # wine_use_desktop <WxH> <program.exe>...: the programs open their windows in one virtual desktop
 # of that size, where DirectDraw offers Wine's common modes rather than the one mode of the bare
 # X screen, and window frames are drawn.

@@ -14,13 +14,11 @@ wine_private_session() {
     PE32+*) echo /usr/lib/wine/wine64 >"$state/loader" ;;
     *) echo /usr/lib/wine/wine >"$state/loader" ;;
     esac
-    DISPLAY=$(wine_free_display "$2")
-    export DISPLAY
-    Xvfb "$DISPLAY" -screen 0 "$3x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
     work=$(mktemp -d)
+    xvfb=
     trap wine_private_session_end EXIT
-    sleep 1
+    wine_start_xvfb "$(wine_free_display "$2")" "$3" /dev/null || exit 1
+    xvfb=$wine_xvfb_pid
     wine_setup_env
     wine_ensure_prefix
     dir="$WINEPREFIX/drive_c/krumbel"
@@ -29,7 +27,7 @@ wine_private_session() {
 
 wine_private_session_end() {
     wineserver -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 
