@@ -226,15 +226,23 @@ bool StoreNode(RegKey& parent, const KCfgNode& node) {
     return WriteText(key, nullptr, node.Value()) && children;
 }
 
-}  // namespace
-
-bool LoadRegistry(KCfgNode& root, const char* where) {
+// Opens the key that where names, creating it when create is set; false for a file path or
+// when the registry refuses.
+bool OpenLocation(const char* where, bool create, RegKey& key) {
     KRegLocation location = ParseRegLocation(where);
     if (location.root == KRegRoot::None) {
         return false;
     }
+    HKEY root = RootKey(location.root);
+    const char* path = location.keyPath.Text();
+    return (create ? key.Create(root, path) : key.Open(root, path)) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool LoadRegistry(KCfgNode& root, const char* where) {
     RegKey key;
-    if (key.Open(RootKey(location.root), location.keyPath.Text()) != ERROR_SUCCESS) {
+    if (!OpenLocation(where, false, key)) {
         return false;
     }
     ReadKey(key, root, 0);
@@ -242,12 +250,8 @@ bool LoadRegistry(KCfgNode& root, const char* where) {
 }
 
 bool SaveRegistry(const KCfgNode& root, const char* where) {
-    KRegLocation location = ParseRegLocation(where);
-    if (location.root == KRegRoot::None) {
-        return false;
-    }
     RegKey key;
-    if (key.Create(RootKey(location.root), location.keyPath.Text()) != ERROR_SUCCESS) {
+    if (!OpenLocation(where, true, key)) {
         return false;
     }
     const bool children = StoreChildren(key, root);

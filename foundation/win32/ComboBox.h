@@ -30,8 +30,4 @@ public:
 
     int SetItemData(int index, LPARAM data) { return Int(Send(CB_SETITEMDATA, index, data)); }
     LPARAM GetItemData(int index) const { return Send(CB_GETITEMDATA, index); }
-
-private:
-    static LPARAM Ptr(const char* text) { return reinterpret_cast<LPARAM>(text); }
-    static int Int(LRESULT result) { return static_cast<int>(result); }
 };

@@ -21,6 +21,11 @@ public:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     // Ends the modal loop; RunModal returns result.
     void End(INT_PTR result) { EndDialog(hwnd_, result); }
+    // The icons of the caption and the task switcher.
+    void SetIcons(HICON big, HICON small);
+    // For WM_PAINT: while the dialog is minimised, paints icon centred in its client area and
+    // returns true; otherwise paints nothing and returns false.
+    bool PaintIfMinimised(HICON icon);
 
 protected:
     // WM_INITDIALOG, after Handle() is set. True lets the system put the focus on the first

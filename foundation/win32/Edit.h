@@ -6,4 +6,7 @@
 class Edit : public Window {
 public:
     using Window::Window;
+
+    // The most characters the user can type; a longer text set by the program is not cut.
+    void LimitText(int characters) { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
 };

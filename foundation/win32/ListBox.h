@@ -26,8 +26,4 @@ public:
         return TextUpTo(Send(LB_GETTEXTLEN, index),
                         [&](char* buffer, int) { return Send(LB_GETTEXT, index, Ptr(buffer)); });
     }
-
-private:
-    static LPARAM Ptr(const char* text) { return reinterpret_cast<LPARAM>(text); }
-    static int Int(LRESULT result) { return static_cast<int>(result); }
 };

@@ -2,15 +2,18 @@
 
 #include <windows.h>
 
-// Shows the hourglass while a long piece of work runs on the dialog's thread and puts the
-// previous cursor back when it ends.
+// Shows the hourglass while a long piece of work runs on the dialog's thread, and the arrow
+// when it ends: the cursor shown before may have been the system's start-up cursor, which must
+// not come back.
 class WaitCursor {
 public:
-    WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+    WaitCursor() : arrow_(LoadCursor(nullptr, IDC_ARROW)) {
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { SetCursor(previous_); }
+    ~WaitCursor() { SetCursor(arrow_); }
 
 private:
-    HCURSOR previous_;
+    HCURSOR arrow_;  // shared system cursor: never destroyed
 };

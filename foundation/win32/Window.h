@@ -32,6 +32,10 @@ public:
     bool HasFocus() const { return hwnd_ != nullptr && GetFocus() == hwnd_; }
 
 protected:
+    // The parameter that passes a text; a message's result as the int it always fits.
+    static LPARAM Ptr(const char* text) { return reinterpret_cast<LPARAM>(text); }
+    static int Int(LRESULT result) { return static_cast<int>(result); }
+
     // Text of at most length bytes that fill writes into a buffer of length + 1 bytes; fill
     // returns the number of bytes written (negative on failure, read as none).
     template <typename Fill>

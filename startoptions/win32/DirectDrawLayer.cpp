@@ -22,22 +22,15 @@ static_assert(D3DDEVCAPS_HWRASTERIZATION == kD3dDevCapsHwRasterization);
 
 namespace {
 
-Guid FromWindows(const GUID& g) {
-    Guid guid;
-    guid.Data1 = g.Data1;
-    guid.Data2 = g.Data2;
-    guid.Data3 = g.Data3;
-    std::memcpy(guid.Data4, g.Data4, sizeof guid.Data4);
-    return guid;
-}
-
-GUID ToWindows(const Guid& guid) {
-    GUID g;
-    g.Data1 = guid.Data1;
-    g.Data2 = guid.Data2;
-    g.Data3 = guid.Data3;
-    std::memcpy(g.Data4, guid.Data4, sizeof g.Data4);
-    return g;
+// The portable Guid and Windows' GUID have the same fields; copies one into the other.
+template <typename To, typename From>
+To CopyGuid(const From& from) {
+    To to;
+    to.Data1 = from.Data1;
+    to.Data2 = from.Data2;
+    to.Data3 = from.Data3;
+    std::memcpy(to.Data4, from.Data4, sizeof to.Data4);
+    return to;
 }
 
 // A driver's text, which need not be terminated within its field, or may be missing entirely.
@@ -122,7 +115,7 @@ private:
             device.name = TextOrEmpty(name);
             device.devCaps = desc->dwDevCaps;
             device.deviceZBufferBitDepth = desc->dwDeviceZBufferBitDepth;
-            device.deviceGuid = FromWindows(desc->deviceGUID);
+            device.deviceGuid = CopyGuid<Guid>(desc->deviceGUID);
             (*static_cast<const std::function<void(const Direct3DDeviceDesc&)>*>(context))(device);
         }
         return D3DENUMRET_OK;
@@ -137,7 +130,7 @@ BOOL CALLBACK OnDriver(GUID* guid, char* /*description*/, char* driverName, void
                        HMONITOR /*monitor*/) {
     Guid portable;
     if (guid != nullptr) {
-        portable = FromWindows(*guid);
+        portable = CopyGuid<Guid>(*guid);
     }
     (*static_cast<const DriverCallback*>(context))(guid != nullptr ? &portable : nullptr,
                                                    TextOrEmpty(driverName));
@@ -156,7 +149,7 @@ void DirectDrawLayer::EnumerateDrivers(const DriverCallback& onDriver) {
 std::unique_ptr<DisplayDriver> DirectDrawLayer::Open(const Guid* guid) {
     GUID windowsGuid;
     if (guid != nullptr) {
-        windowsGuid = ToWindows(*guid);
+        windowsGuid = CopyGuid<GUID>(*guid);
     }
     ComPtr<IDirectDraw7> draw;
     HRESULT result = DirectDrawCreateEx(guid != nullptr ? &windowsGuid : nullptr, draw.OutVoid(),

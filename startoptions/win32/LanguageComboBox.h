@@ -23,6 +23,8 @@ public:
     // WM_DRAWITEM: the entry, or the selection field, on the highlight colour when selected.
     void DrawItem(const DRAWITEMSTRUCT& item) const;
     // WM_COMPAREITEM: byte-wise order of the second entry's text against the first's (-1, 0, 1).
-    // The list is not sorted, so the system never asks.
+    // An owner-drawn list without strings can be sorted only through this answer. The template
+    // doesn't ask for CBS_SORT (the entries' positions are the stored language numbers), so the
+    // system never asks today; the answer stays defined should it ever.
     int CompareItem(const COMPAREITEMSTRUCT& item) const;
 };

@@ -8,19 +8,6 @@
 
 namespace {
 
-// Draws the icon centred in the client area of a minimised window.
-void PaintMinimised(HWND window, HICON icon) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    SendMessageA(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(window, &client);
-    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon);
-    EndPaint(window, &paint);
-}
-
 // Copies the banner unscaled to the top-left corner. Only the bitmap's own extent is copied:
 // where the client area is larger (the advanced rows), the dialog's white background shows.
 void PaintBanner(HWND window, HBITMAP banner, COLORREF background) {
@@ -74,8 +61,7 @@ bool StartOptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, I
 }
 
 bool StartOptionsDialog::OnPaint() {
-    if (IsIconic(Handle())) {
-        PaintMinimised(Handle(), programIcon);
+    if (PaintIfMinimised(programIcon)) {
         return true;
     }
     PaintBanner(Handle(), bannerBitmap.Get(), backgroundColour);

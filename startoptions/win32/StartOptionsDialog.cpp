@@ -7,6 +7,7 @@
 #include "NoticeDialog.h"
 #include "QuorvelRes.h"
 #include "StartSettings.h"
+#include "WaitCursor.h"
 
 StartOptionsDialog::StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers,
                                        const KStr& commandLine)
@@ -24,12 +25,11 @@ bool StartOptionsDialog::OnInitDialog() {
     AttachControls();
     AddInitialListEntries();
     // What OK stores must fit what the registry binding reads back.
-    tclDefinesEdit.Send(EM_LIMITTEXT, kTclDefinesLimit);
+    tclDefinesEdit.LimitText(kTclDefinesLimit);
 
     desktopWidth = GetSystemMetrics(SM_CXFULLSCREEN);
     desktopHeight = GetSystemMetrics(SM_CYFULLSCREEN);
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon));
+    SetIcons(programIcon, programIcon);
     framerateSlider.SetRange(kMinFramerate, kMaxFramerate, false);
 
     whiteBrush.Reset(CreateSolidBrush(kWhite));
@@ -83,7 +83,7 @@ void StartOptionsDialog::AddInitialListEntries() {
 void StartOptionsDialog::HideAdvancedControls() {
     for (int id : {IDC_LANGUAGE, IDC_TCL_DEFINES, IDC_TCL_DEFINES_LABEL, IDC_LANGUAGE_LABEL,
                    IDC_SEPARATOR}) {
-        ShowWindow(Item(id), SW_HIDE);
+        Window(Item(id)).Show(false);
     }
     RECT window;
     GetWindowRect(Handle(), &window);
@@ -110,18 +110,19 @@ void StartOptionsDialog::RunStartupWork() {
     ratings.ratingDisk = MeasureDiskSpeed();
     sysInfo_.MeasureCpuSpeed();
 
-    HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    EnableWindow(Handle(), FALSE);
-    KillTimer(Handle(), kStartupTimer);
+    Window dialog(Handle());
+    {
+        WaitCursor hourglass;
+        dialog.Enable(false);
+        KillTimer(Handle(), kStartupTimer);
 
-    EnumerateAdapters(drivers_, adapters);
-    ComputeRatings();
-    LoadSettings();
-    Localise();
+        EnumerateAdapters(drivers_, adapters);
+        ComputeRatings();
+        LoadSettings();
+        Localise();
 
-    EnableWindow(Handle(), TRUE);
-    SetCursor(arrow);
+        dialog.Enable(true);
+    }
     filled_ = true;
     SetTimer(Handle(), kFramerateTimer, kFramerateRefreshMs, nullptr);
 }

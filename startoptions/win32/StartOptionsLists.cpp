@@ -55,7 +55,7 @@ void StartOptionsDialog::SelectStoredDisplay(const DisplayChoice& stored, bool u
 }
 
 DisplayChoice StartOptionsDialog::ReadDisplayChoice() {
-    fullScreen = fullScreenBox.Send(BM_GETCHECK) != BST_UNCHECKED;
+    fullScreen = fullScreenBox.IsChecked();
     return ChoiceFromLists(adapters, adapterList.GetCurSel(), deviceList.GetCurSel(),
                            modeList.GetCurSel(), fullScreen);
 }

@@ -92,11 +92,11 @@ void StartOptionsDialog::Select(int listId, int position) {
 }
 
 void StartOptionsDialog::SetTitle(const char* text) {
-    SetWindowTextA(Handle(), text);
+    Window(Handle()).SetText(text);
 }
 
 void StartOptionsDialog::SetControlText(int controlId, const char* text) {
-    SetDlgItemTextA(Handle(), controlId, text);
+    Window(Item(controlId)).SetText(text);
 }
 
 void StartOptionsDialog::ClearList(int listId) {

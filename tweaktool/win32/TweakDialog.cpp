@@ -25,9 +25,7 @@ TweakDialog::TweakDialog()
 bool TweakDialog::OnInitDialog() {
     AttachControls();
     HWND dialog = Handle();
-    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    HICON small = smallIcon_ ? smallIcon_.Get() : icon_;
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    SetIcons(icon_, smallIcon_ ? smallIcon_.Get() : icon_);
     table_.BuildParameterTable();
     SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
     slider_.SetRange(0, 1, false);
@@ -179,10 +177,9 @@ void TweakDialog::Load() {
 bool TweakDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR* result) {
     switch (message) {
         case WM_PAINT:
-            if (!IsIconic(Handle())) {
+            if (!PaintIfMinimised(icon_)) {
                 return false;
             }
-            PaintMinimised();
             *result = TRUE;
             return true;
         case WM_QUERYDRAGICON:
@@ -191,16 +188,4 @@ bool TweakDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR* result) {
         default:
             return false;
     }
-}
-
-void TweakDialog::PaintMinimised() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon_);
-    EndPaint(Handle(), &paint);
 }

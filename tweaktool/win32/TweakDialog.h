@@ -47,7 +47,6 @@ private:
     void MoveSliderTo(int32_t TweakParameter::*field);
     void Save();
     void Load();
-    void PaintMinimised();
 
     TweakParameterTable table_;
     HICON icon_;      // shared with the module: never destroyed

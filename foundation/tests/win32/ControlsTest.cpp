@@ -125,6 +125,14 @@ TEST_F(ControlsTest, TextsOfAnyLengthAndCheckStateRoundTrip) {
         EXPECT_TRUE(edit.SetText(text.c_str()));
         EXPECT_EQ(std::string(edit.GetText().Text()), text);
     }
+    // Typing stops at the limit; the program's own text was not cut by it.
+    edit.LimitText(4);
+    EXPECT_EQ(edit.GetText().Length(), 5000);
+    edit.SetText("");
+    for (char c : std::string("123456")) {
+        edit.Send(WM_CHAR, static_cast<WPARAM>(c));
+    }
+    EXPECT_EQ(std::string(edit.GetText().Text()), "1234");
 
     Button check(Create("BUTTON", BS_AUTOCHECKBOX, "Full screen"));
     EXPECT_FALSE(check.IsChecked());
