@@ -5,6 +5,12 @@ INT_PTR DialogBase::RunModal(HWND owner, HINSTANCE instance) {
                            reinterpret_cast<LPARAM>(this));
 }
 
+void DialogBase::Attach(std::initializer_list<std::pair<Window*, int>> controls) {
+    for (auto [control, id] : controls) {
+        control->Attach(hwnd_, id);
+    }
+}
+
 void DialogBase::SetIcons(HICON big, HICON small) {
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+#include <utility>
+
+#include "Window.h"
+
 // A modal dialog from a dialog template resource. The dialog procedure finds the object through
 // GWLP_USERDATA (stored at WM_INITDIALOG) and hands each message to a small virtual hook. The
 // hooks run inside a window procedure: they must not throw (the procedure is noexcept).
@@ -21,6 +26,8 @@ public:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     // Ends the modal loop; RunModal returns result.
     void End(INT_PTR result) { EndDialog(hwnd_, result); }
+    // Attaches each control wrapper to the dialog's control of the id beside it.
+    void Attach(std::initializer_list<std::pair<Window*, int>> controls);
     // The icons of the caption and the task switcher.
     void SetIcons(HICON big, HICON small);
     // For WM_PAINT: while the dialog is minimised, paints icon centred in its client area and

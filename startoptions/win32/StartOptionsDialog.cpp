@@ -47,20 +47,19 @@ bool StartOptionsDialog::OnInitDialog() {
 }
 
 void StartOptionsDialog::AttachControls() {
-    HWND dialog = Handle();
-    okButton.Attach(dialog, IDC_OK);
-    languageList.Attach(dialog, IDC_LANGUAGE);
-    adapterList.Attach(dialog, IDC_ADAPTER);
-    deviceList.Attach(dialog, IDC_DEVICE);
-    modeList.Attach(dialog, IDC_SCREEN_MODE);
-    fullScreenBox.Attach(dialog, IDC_FULL_SCREEN);
-    objectsList.Attach(dialog, IDC_OBJECTS);
-    landscapeList.Attach(dialog, IDC_LANDSCAPE);
-    textureList.Attach(dialog, IDC_TEXTURE);
-    framerateSlider.Attach(dialog, IDC_FRAMERATE);
-    framerateLabel.Attach(dialog, IDC_FRAMERATE_VALUE);
-    ratingText.Attach(dialog, IDC_RATING);
-    tclDefinesEdit.Attach(dialog, IDC_TCL_DEFINES);
+    Attach({{&okButton, IDC_OK},
+            {&languageList, IDC_LANGUAGE},
+            {&adapterList, IDC_ADAPTER},
+            {&deviceList, IDC_DEVICE},
+            {&modeList, IDC_SCREEN_MODE},
+            {&fullScreenBox, IDC_FULL_SCREEN},
+            {&objectsList, IDC_OBJECTS},
+            {&landscapeList, IDC_LANDSCAPE},
+            {&textureList, IDC_TEXTURE},
+            {&framerateSlider, IDC_FRAMERATE},
+            {&framerateLabel, IDC_FRAMERATE_VALUE},
+            {&ratingText, IDC_RATING},
+            {&tclDefinesEdit, IDC_TCL_DEFINES}});
 }
 
 // The dialog's initial list entries, kept as a resource beside its template, so that the stored

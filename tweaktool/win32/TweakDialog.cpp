@@ -36,16 +36,15 @@ bool TweakDialog::OnInitDialog() {
 }
 
 void TweakDialog::AttachControls() {
-    HWND dialog = Handle();
-    list_.Attach(dialog, IDC_PARAMETER_LIST);
-    slider_.Attach(dialog, IDC_SLIDER);
-    value_.Attach(dialog, IDC_VALUE);
-    minimum_.Attach(dialog, IDC_MINIMUM);
-    maximum_.Attach(dialog, IDC_MAXIMUM);
-    current_.Attach(dialog, IDC_CURRENT);
-    description_.Attach(dialog, IDC_DESCRIPTION);
-    default_.Attach(dialog, IDC_DEFAULT);
-    reset_.Attach(dialog, IDC_RESET);
+    Attach({{&list_, IDC_PARAMETER_LIST},
+            {&slider_, IDC_SLIDER},
+            {&value_, IDC_VALUE},
+            {&minimum_, IDC_MINIMUM},
+            {&maximum_, IDC_MAXIMUM},
+            {&current_, IDC_CURRENT},
+            {&description_, IDC_DESCRIPTION},
+            {&default_, IDC_DEFAULT},
+            {&reset_, IDC_RESET}});
 }
 
 TweakParameter* TweakDialog::Selected() {

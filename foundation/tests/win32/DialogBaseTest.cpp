@@ -23,12 +23,23 @@ public:
     std::string log;
     INT_PTR colourAnswer = 0;
     bool userDataWasThis = false;
+    bool attached = false;
+    bool iconSet = false;
+    bool paintedWhileOpen = true;
 
 protected:
     bool OnInitDialog() override {
         log += "init;";
         userDataWasThis =
             GetWindowLongPtrA(Handle(), GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this);
+        Attach({{&press_, IDC_PRESS}, {&label_, IDC_LABEL}});
+        attached = press_.Handle() == Item(IDC_PRESS) && label_.Handle() == Item(IDC_LABEL) &&
+                   label_.Handle() != nullptr;
+        HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
+        SetIcons(icon, icon);
+        iconSet =
+            SendMessageA(Handle(), WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(icon);
+        paintedWhileOpen = PaintIfMinimised(icon);
         SetTimer(Handle(), kTimer, 10, nullptr);
         return true;
     }
@@ -60,6 +71,8 @@ protected:
 
 private:
     Brush brush_;
+    Window press_;
+    Window label_;
 };
 
 TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
@@ -67,6 +80,9 @@ TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
     EXPECT_EQ(dialog.RunModal(), 42);
     EXPECT_EQ(dialog.log, "init;timer 7;command 1001/0;cancel;");
     EXPECT_TRUE(dialog.userDataWasThis);
+    EXPECT_TRUE(dialog.attached);
+    EXPECT_TRUE(dialog.iconSet);
+    EXPECT_FALSE(dialog.paintedWhileOpen) << "only a minimised dialog paints its icon";
     EXPECT_EQ(dialog.colourAnswer, reinterpret_cast<INT_PTR>(dialog.LabelBrush()));
     EXPECT_EQ(dialog.Handle(), nullptr);  // the window is gone
 }
