@@ -8,6 +8,14 @@
 # shellcheck source=wine-common.sh
 . "$root/cmake/wine-common.sh"
 
+# wine_build_show <build-dir> <program target> <show target>: builds both; afterwards $program is
+# the program and $show the program that sets the scene of its pictures.
+wine_build_show() {
+    cmake --build "$1" --target "$2" "$3" >/dev/null
+    program=$(find "$1" -name "$2.exe" -print -quit)
+    show=$(find "$1" -name "$3.exe" -print -quit)
+}
+
 wine_private_session() {
     mkdir -p "$state"
     case "$(file -b "$1")" in

@@ -9,13 +9,10 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/win64}
-cmake --build "$build" --target Quorvel quorvel_show >/dev/null
-program=$(find "$build" -name Quorvel.exe -print -quit)
-show=$(find "$build" -name quorvel_show.exe -print -quit)
-
 state=$root/build/screenshots-quorvel
 # shellcheck source=../cmake/wine-private-session.sh
 . "$root/cmake/wine-private-session.sh"
+wine_build_show "$build" Quorvel quorvel_show
 wine_private_session "$program" 150 1280x1024
 cp "$program" "$show" "$dir/"
 

@@ -7,13 +7,10 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/win64}
-cmake --build "$build" --target Tinkrel tinkrel_show >/dev/null
-program=$(find "$build" -name Tinkrel.exe -print -quit)
-show=$(find "$build" -name tinkrel_show.exe -print -quit)
-
 state=$root/build/screenshots
 # shellcheck source=../cmake/wine-private-session.sh
 . "$root/cmake/wine-private-session.sh"
+wine_build_show "$build" Tinkrel tinkrel_show
 wine_private_session "$program" 150 640x600
 cp "$program" "$show" "$dir/"
 rm -f "$dir/ready"
