@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "TinkrelDriver.h"
+#include "TweakDialogRes.h"
+#include "support/ProgramDriver.h"
 
 // The programs of the release package as Windows sees them, run by fresh-prefix.sh against the
 // unpacked package: their version information, their manifest as the loader reads it, and Tinkrel
@@ -168,11 +169,12 @@ TEST(ReleasePrograms, ManifestRunsAsInvokerOnCurrentWindowsWithoutVisualStyles) 
 }
 
 TEST(ReleasePrograms, TinkrelStartsFromThePackageAndClosesByQuit) {
-    TinkrelDriver tinkrel;
-    ASSERT_TRUE(tinkrel.Start(WindowsPathOf(PathOf(kPrograms[1]).c_str())))
-        << "no Tinkrel dialog appeared";
-    EXPECT_EQ(tinkrel.RowCount(), 21);  // the header and the twenty parameters
-    EXPECT_TRUE(tinkrel.Close(IDCANCEL)) << "Quit did not end the program";
+    ProgramDriver tinkrel(WindowsPathOf(PathOf(kPrograms[1])));
+    DialogDriver dialog = tinkrel.WaitDialog();
+    ASSERT_TRUE(dialog) << "no Tinkrel dialog appeared";
+    EXPECT_EQ(dialog.EntryCount(IDC_PARAMETER_LIST), 21);  // the header and the twenty parameters
+    dialog.PostClose(IDCANCEL);
+    EXPECT_TRUE(tinkrel.WaitExit()) << "Quit did not end the program";
 }
 
 }  // namespace

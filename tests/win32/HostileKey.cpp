@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "RegistrySnapshot.h"  // Widen
-#include "TestKey.h"           // DeleteKeyTree
+#include "support/Cp1252.h"
+#include "support/TestKey.h"  // DeleteKeyTree
 
 namespace hostile {
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "HostileKey.h"
-#include "QuorvelProcess.h"
 #include "StoreComparison.h"
 #include "SystemRating.h"
-#include "TinkrelDriver.h"
+#include "TweakDialogRes.h"
+#include "support/ProgramDriver.h"
 
 namespace {
 
@@ -98,11 +98,6 @@ ValuePath PathOf(const OwnInput& input) {
     return {Widen(input.key), Widen(input.name)};
 }
 
-std::wstring TinkrelPath() {
-    const char* path = __argc > 1 ? __argv[__argc - 1] : "";
-    return WindowsPathOf(std::strncmp(path, "--gtest", 7) == 0 ? "" : path);
-}
-
 class HostileRegistry : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -131,7 +126,7 @@ protected:
     // Runs Quorvel unattended; true when it ended on its own, in time and without crashing.
     static bool RunQuorvel(const std::string& arguments) {
         DWORD start = GetTickCount();
-        QuorvelProcess quorvel(arguments);
+        ProgramDriver quorvel(QuorvelPath(), arguments);
         bool ended = quorvel.WaitExit(kRunLimitMs);
         std::printf("Quorvel.exe %s: %lu ms\n", arguments.c_str(), GetTickCount() - start);
         EXPECT_TRUE(ended) << "Quorvel " << arguments << " still runs";
@@ -198,10 +193,12 @@ TEST_F(HostileRegistry, QuorvelDefaultsStoresTheRecommendationAndNothingElse) {
 
 TEST_F(HostileRegistry, TinkrelSaveStoresItsOwnValuesOnly) {
     DWORD start = GetTickCount();
-    TinkrelDriver tinkrel;
-    ASSERT_TRUE(tinkrel.Start(TinkrelPath())) << "no Tinkrel dialog appeared";
-    tinkrel.Press(IDC_SAVE);
-    ASSERT_TRUE(tinkrel.Close(IDCANCEL));
+    ProgramDriver tinkrel(ProgramPathArgument());
+    DialogDriver dialog = tinkrel.WaitDialog();
+    ASSERT_TRUE(dialog) << "no Tinkrel dialog appeared";
+    dialog.Press(IDC_SAVE);
+    dialog.PostClose(IDCANCEL);
+    ASSERT_TRUE(tinkrel.WaitExit(kRunLimitMs));
     DWORD elapsed = GetTickCount() - start;
     std::printf("Tinkrel.exe with Save: %lu ms\n", elapsed);
     EXPECT_LT(elapsed, kRunLimitMs);

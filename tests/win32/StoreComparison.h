@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "RegistrySnapshot.h"
+#include "support/RegistrySnapshot.h"
 
 // A value by its key path and name, as in a Snapshot.
 using ValuePath = std::pair<std::wstring, std::wstring>;

@@ -9,7 +9,7 @@
 #include "KCfgNode.h"
 #include "KCfgRegistry.h"
 #include "KCfgTree.h"
-#include "ScratchKey.h"
+#include "support/ScratchKey.h"
 
 namespace {
 

@@ -9,16 +9,14 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "QuorvelProcess.h"
 #include "QuorvelRes.h"
-#include "SettingsKey.h"
 #include "SystemRating.h"
-#include "TestKey.h"
+#include "support/ProgramDriver.h"
+#include "support/SettingsKey.h"
 
 namespace {
 
-using settings_key::Value;
-using Values = std::map<std::string, Value>;
+using Values = ValuesByPath;
 
 constexpr const char* kPrimaryGuid = "00000000 0000 0000 00 00 00 00 00 00 00 00";
 // Wine's three Direct3D 7 devices, in its order: T&L HAL, HAL, RGB.
@@ -26,13 +24,13 @@ constexpr const char* kTnLHalGuid = "f5049e78 4861 11d2 a4 07 00 a0 c9 06 29 a8"
 constexpr const char* kHalGuid = "84e63de0 46aa 11cf 81 6f 00 00 c0 20 15 6e";
 constexpr const char* kRgbGuid = "a4665c60 2673 11cf a3 1a 00 aa 00 b9 33 56";
 
-Value Sz(const std::string& text) {
-    return Value{REG_SZ, text};
+Values::mapped_type Sz(const std::string& text) {
+    return StoredSz(text);
 }
 
 std::string StoredText(const Values& values, const std::string& path) {
     auto found = values.find(path);
-    return found == values.end() ? "<missing>" : found->second.text;
+    return found == values.end() ? "<missing>" : TextOf(found->second);
 }
 
 int StoredInt(const Values& values, const std::string& path) {
@@ -60,16 +58,16 @@ Recommendation RecommendationFor(const Values& values) {
 
 class QuorvelProgram : public ::testing::Test {
 protected:
-    void SetUp() override { settings_key::Clear(); }
-    void TearDown() override { settings_key::Clear(); }
+    void SetUp() override { kSettingsKey.Delete(); }
+    void TearDown() override { kSettingsKey.Delete(); }
 
     // Runs the program unattended with these switches and returns what it stored.
     Values RunAutomatic(const std::string& arguments) {
-        QuorvelProcess quorvel(arguments);
+        ProgramDriver quorvel(QuorvelPath(), arguments);
         EXPECT_TRUE(quorvel.Started());
         EXPECT_TRUE(quorvel.WaitExit()) << arguments;
         EXPECT_EQ(quorvel.ExitCode(), 0u) << arguments << ": stored";
-        return settings_key::All();
+        return StoredSettings();
     }
 };
 
@@ -108,16 +106,16 @@ TEST_F(QuorvelProgram, FirstRunStoresTheProposedSettings) {
 // Wine's adapters, like every display driver since Windows Vista, name their depth buffers per
 // Direct3D device only; both are fit for the game, and a player's click on OK stores.
 TEST_F(QuorvelProgram, FirstRunOnWinesAdaptersStoresByAClickOnOK) {
-    QuorvelProcess quorvel("");
-    HWND dialog = quorvel.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(ComboTexts(dialog, IDC_ADAPTER).size(), 2u);
-    EXPECT_TRUE(IsEnabled(dialog, IDC_ADAPTER)) << "two usable adapters to choose from";
-    ASSERT_TRUE(IsEnabled(dialog, IDC_OK));
-    ASSERT_TRUE(ClickWithMouse(dialog, IDC_OK));
-    ASSERT_TRUE(quorvel.WaitExit(10000));
+    ProgramDriver quorvel(QuorvelPath());
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog.Entries(IDC_ADAPTER).size(), 2u);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_ADAPTER)) << "two usable adapters to choose from";
+    ASSERT_TRUE(dialog.IsEnabled(IDC_OK));
+    ASSERT_TRUE(dialog.ClickWithMouse(IDC_OK));
+    ASSERT_TRUE(quorvel.WaitExit());
     EXPECT_EQ(quorvel.ExitCode(), 0u) << "stored";
-    Values stored = settings_key::All();
+    Values stored = StoredSettings();
     EXPECT_EQ(StoredText(stored, "Screen\\DirectDrawGUID"), kPrimaryGuid);
     EXPECT_EQ(StoredText(stored, "Screen\\Direct3DGUID"), kHalGuid);
     EXPECT_EQ(StoredText(stored, "Language"), "de");
@@ -127,24 +125,24 @@ TEST_F(QuorvelProgram, FirstRunOnWinesAdaptersStoresByAClickOnOK) {
 // fails, and an install script learns it from the exit status.
 TEST_F(QuorvelProgram, FailedStoreEndsWithStatusOne) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, settings_key::kPath, 0, nullptr,
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey.Path().c_str(), 0, nullptr,
                               REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
-    QuorvelProcess quorvel("-automatic");
+    ProgramDriver quorvel(QuorvelPath(), "-automatic");
     ASSERT_TRUE(quorvel.WaitExit());
     EXPECT_EQ(quorvel.ExitCode(), 1u);
-    EXPECT_EQ(StoredText(settings_key::All(), "Screen\\Width"), "<missing>");
+    EXPECT_EQ(StoredText(StoredSettings(), "Screen\\Width"), "<missing>");
 }
 
 TEST_F(QuorvelProgram, EscapeStoresNothingEvenOnAFirstRun) {
-    QuorvelProcess quorvel("");
-    HWND dialog = quorvel.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    PressEscape(dialog);
-    EXPECT_TRUE(quorvel.WaitExit(10000));
+    ProgramDriver quorvel(QuorvelPath());
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
+    dialog.PressEscape();
+    EXPECT_TRUE(quorvel.WaitExit());
     EXPECT_EQ(quorvel.ExitCode(), 2u) << "cancelled";
-    EXPECT_FALSE(settings_key::Exists());
+    EXPECT_FALSE(kSettingsKey.HasKey(""));
 }
 
 TEST_F(QuorvelProgram, AdvancedRowsAreHiddenWithoutTheSwitchYetStored) {
@@ -152,94 +150,90 @@ TEST_F(QuorvelProgram, AdvancedRowsAreHiddenWithoutTheSwitchYetStored) {
                                IDC_TCL_DEFINES_LABEL, IDC_TCL_DEFINES};
     RECT full = {}, shortened = {};
     {
-        QuorvelProcess quorvel("-advanced");
-        HWND dialog = quorvel.WaitFilled();
-        ASSERT_NE(dialog, nullptr);
+        ProgramDriver quorvel(QuorvelPath(), "-advanced");
+        DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+        ASSERT_TRUE(dialog);
         for (int id : advancedIds) {
-            EXPECT_TRUE(IsShown(dialog, id)) << id;
+            EXPECT_TRUE(dialog.IsShown(id)) << id;
         }
-        GetWindowRect(dialog, &full);
-        PressEscape(dialog);
-        EXPECT_TRUE(quorvel.WaitExit(10000));
+        full = dialog.Frame();
+        dialog.PressEscape();
+        EXPECT_TRUE(quorvel.WaitExit());
     }
     for (const char* arguments : {"", "-Advanced -bunt"}) {
-        QuorvelProcess quorvel(arguments);
-        HWND dialog = quorvel.WaitFilled();
-        ASSERT_NE(dialog, nullptr) << arguments;
+        ProgramDriver quorvel(QuorvelPath(), arguments);
+        DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+        ASSERT_TRUE(dialog) << arguments;
         for (int id : advancedIds) {
-            EXPECT_FALSE(IsShown(dialog, id)) << arguments << " " << id;
+            EXPECT_FALSE(dialog.IsShown(id)) << arguments << " " << id;
         }
-        EXPECT_TRUE(IsShown(dialog, IDC_OK));
-        EXPECT_TRUE(IsShown(dialog, IDC_CANCEL));
-        GetWindowRect(dialog, &shortened);
+        EXPECT_TRUE(dialog.IsShown(IDC_OK));
+        EXPECT_TRUE(dialog.IsShown(IDC_CANCEL));
+        shortened = dialog.Frame();
         EXPECT_EQ(shortened.right - shortened.left, full.right - full.left) << arguments;
         EXPECT_EQ(full.bottom - full.top - (shortened.bottom - shortened.top), 70) << arguments;
         // German texts; OK stores the hidden fields as they were filled.
-        EXPECT_EQ(Text(dialog), "Krumbel - Einstellungen");
-        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(quorvel.WaitExit(10000));
-        Values stored = settings_key::All();
+        EXPECT_EQ(dialog.Text(), "Krumbel - Einstellungen");
+        dialog.Press(IDOK);
+        EXPECT_TRUE(quorvel.WaitExit());
+        Values stored = StoredSettings();
         EXPECT_EQ(StoredText(stored, "Language"), "de");
         EXPECT_EQ(StoredText(stored, "TclDefines"), "FULL");  // the first run's proposal
     }
 }
 
 TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
-    QuorvelProcess quorvel("-advanced");
-    HWND dialog = quorvel.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), 1);
-    SendDlgItemMessageW(dialog, IDC_TEXTURE, CB_SETCURSEL, 1, 0);
-    int landscape = ComboSelection(dialog, IDC_LANDSCAPE);
-    int objects = ComboSelection(dialog, IDC_OBJECTS);
+    ProgramDriver quorvel(QuorvelPath(), "-advanced");
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 1);
+    dialog.Select(IDC_TEXTURE, 1);
+    int landscape = dialog.Selection(IDC_LANDSCAPE);
+    int objects = dialog.Selection(IDC_OBJECTS);
 
-    Choose(dialog, IDC_LANGUAGE, 2);
-    EXPECT_EQ(Text(dialog), "Options - Krumbel");
-    EXPECT_EQ(ItemText(dialog, IDC_DEFAULTS),
+    dialog.Choose(IDC_LANGUAGE, 2);
+    EXPECT_EQ(dialog.Text(), "Options - Krumbel");
+    EXPECT_EQ(dialog.Text(IDC_DEFAULTS),
               "Par d\xE9"
               "faut");
-    EXPECT_EQ(ComboTexts(dialog, IDC_TEXTURE),
+    EXPECT_EQ(dialog.Entries(IDC_TEXTURE),
               (std::vector<std::string>{"Minimum", "Faible", "Moyen", "Elev\xE9", "Maximum"}));
-    EXPECT_EQ(ComboSelection(dialog, IDC_TEXTURE), 1);
-    EXPECT_EQ(ComboSelection(dialog, IDC_LANDSCAPE), landscape);
-    EXPECT_EQ(ComboSelection(dialog, IDC_OBJECTS), objects);
-    EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), 2);
+    EXPECT_EQ(dialog.Selection(IDC_TEXTURE), 1);
+    EXPECT_EQ(dialog.Selection(IDC_LANDSCAPE), landscape);
+    EXPECT_EQ(dialog.Selection(IDC_OBJECTS), objects);
+    EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 2);
 
-    Choose(dialog, IDC_LANGUAGE, 3);
-    EXPECT_EQ(Text(dialog), "Pottlers - Opciones");
+    dialog.Choose(IDC_LANGUAGE, 3);
+    EXPECT_EQ(dialog.Text(), "Pottlers - Opciones");
 
     // Japanese: the notice, with only its OK button, then English.
-    PostChoose(dialog, IDC_LANGUAGE, 6);
-    HWND notice = quorvel.WaitWindow("Error!");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_TRUE(IsShown(notice, IDC_OK));
-    EXPECT_FALSE(IsShown(notice, IDC_CANCEL));
-    EXPECT_FALSE(IsEnabled(notice, IDC_CANCEL));
-    PostMessageW(notice, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitFor(5000, [&] { return Text(dialog) == "Krumbel - Options"; }));
-    EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), 0);
-    HWND languageList = GetDlgItem(dialog, IDC_LANGUAGE);
-    ULONG_PTR first = SendMessageW(languageList, CB_GETITEMDATA, 0, 0);
-    ULONG_PTR last = SendMessageW(languageList, CB_GETITEMDATA, 6, 0);
-    EXPECT_EQ(quorvel.ReadText(first), "English");
-    EXPECT_EQ(quorvel.ReadText(last), "Japanese");
+    dialog.PostChoose(IDC_LANGUAGE, 6);
+    DialogDriver notice = quorvel.WaitWindow("Error!");
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice.IsShown(IDC_OK));
+    EXPECT_FALSE(notice.IsShown(IDC_CANCEL));
+    EXPECT_FALSE(notice.IsEnabled(IDC_CANCEL));
+    notice.PostClose(IDOK);
+    EXPECT_TRUE(WaitFor([&] { return dialog.Text() == "Krumbel - Options"; }));
+    EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 0);
+    EXPECT_EQ(quorvel.ReadText(dialog.EntryData(IDC_LANGUAGE, 0)), "English");
+    EXPECT_EQ(quorvel.ReadText(dialog.EntryData(IDC_LANGUAGE, 6)), "Japanese");
 
     // Default: recommended levels and frame rate, and German again.
-    SendDlgItemMessageW(dialog, IDC_TEXTURE, CB_SETCURSEL, 0, 0);
-    SendDlgItemMessageW(dialog, IDC_FRAMERATE, TBM_SETPOS, TRUE, 40);
-    Click(dialog, IDC_DEFAULTS);
-    EXPECT_EQ(Text(dialog), "Krumbel - Einstellungen");
-    EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), 1);
+    dialog.Select(IDC_TEXTURE, 0);
+    dialog.MoveSlider(IDC_FRAMERATE, 40);
+    dialog.Press(IDC_DEFAULTS);
+    EXPECT_EQ(dialog.Text(), "Krumbel - Einstellungen");
+    EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 1);
 
     // The Tcl field takes no more than the store reads back.
-    HWND tcl = GetDlgItem(dialog, IDC_TCL_DEFINES);
-    SendMessageW(tcl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    dialog.Type(IDC_TCL_DEFINES, "");
     for (int i = 0; i < 300; ++i) {
-        SendMessageW(tcl, WM_CHAR, 'x', 0);
+        dialog.TypeChar(IDC_TCL_DEFINES, 'x');
     }
-    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(quorvel.WaitExit(10000));
-    Values stored = settings_key::All();
+    dialog.Press(IDOK);
+    EXPECT_TRUE(quorvel.WaitExit());
+    Values stored = StoredSettings();
     Recommendation r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "Language"), "de");
     EXPECT_EQ(StoredText(stored, "TclDefines"), std::string(255, 'x'));
@@ -248,19 +242,19 @@ TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
 }
 
 TEST_F(QuorvelProgram, FramerateLabelFollowsTheSlider) {
-    settings_key::Store("Performance\\MaxFramerate", "60");
-    QuorvelProcess quorvel("");
-    HWND dialog = quorvel.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ItemText(dialog, IDC_FRAMERATE_VALUE), "40");  // from the start: the slider's top
-    SendDlgItemMessageW(dialog, IDC_FRAMERATE, TBM_SETPOS, TRUE, 35);
+    StoreSetting("Performance\\MaxFramerate", "60");
+    ProgramDriver quorvel(QuorvelPath());
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog.Text(IDC_FRAMERATE_VALUE), "40");  // from the start: the slider's top
+    dialog.MoveSlider(IDC_FRAMERATE, 35);
     DWORD start = GetTickCount();
-    EXPECT_TRUE(WaitFor(1000, [&] { return ItemText(dialog, IDC_FRAMERATE_VALUE) == "35"; }));
+    EXPECT_TRUE(WaitFor([&] { return dialog.Text(IDC_FRAMERATE_VALUE) == "35"; }));
     // One refresh period is 100 ms; the bound leaves room for a machine busy with other tests.
     EXPECT_LE(GetTickCount() - start, 600u);
-    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(quorvel.WaitExit(10000));
-    EXPECT_EQ(StoredText(settings_key::All(), "Performance\\MaxFramerate"), "35");
+    dialog.Press(IDOK);
+    EXPECT_TRUE(quorvel.WaitExit());
+    EXPECT_EQ(StoredText(StoredSettings(), "Performance\\MaxFramerate"), "35");
 }
 
 TEST_F(QuorvelProgram, AdapterChangeAndUpperCaseGuids) {
@@ -268,25 +262,25 @@ TEST_F(QuorvelProgram, AdapterChangeAndUpperCaseGuids) {
     // offered as unsupported) and its smallest mode.
     std::string secondAdapter;
     {
-        QuorvelProcess quorvel("");
-        HWND dialog = quorvel.WaitFilled();
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_EQ(ComboTexts(dialog, IDC_ADAPTER).size(), 2u);
-        EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
-        std::vector<std::string> devices = ComboTexts(dialog, IDC_DEVICE);
+        ProgramDriver quorvel(QuorvelPath());
+        DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+        ASSERT_TRUE(dialog);
+        ASSERT_EQ(dialog.Entries(IDC_ADAPTER).size(), 2u);
+        EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+        std::vector<std::string> devices = dialog.Entries(IDC_DEVICE);
         ASSERT_EQ(devices.size(), 3u);
         EXPECT_NE(devices[0].find(" (Hardware TnL) (unsupported)"), std::string::npos);
         EXPECT_EQ(devices[1].find("(unsupported)"), std::string::npos);
-        EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
-        EXPECT_EQ(ComboTexts(dialog, IDC_SCREEN_MODE).at(0), "800 x 600 (4:3)");
+        EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
+        EXPECT_EQ(dialog.Entries(IDC_SCREEN_MODE).at(0), "800 x 600 (4:3)");
 
-        Choose(dialog, IDC_ADAPTER, 1);
-        EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 0);
-        EXPECT_EQ(ComboSelection(dialog, IDC_SCREEN_MODE), 0);
-        EXPECT_FALSE(IsEnabled(dialog, IDC_OK)) << "the T&L device is unsupported";
-        SendMessageW(dialog, WM_COMMAND, IDOK, 0);  // the message, as no click could send it
-        EXPECT_TRUE(quorvel.WaitExit(10000));
-        Values stored = settings_key::All();
+        dialog.Choose(IDC_ADAPTER, 1);
+        EXPECT_EQ(dialog.Selection(IDC_DEVICE), 0);
+        EXPECT_EQ(dialog.Selection(IDC_SCREEN_MODE), 0);
+        EXPECT_FALSE(dialog.IsEnabled(IDC_OK)) << "the T&L device is unsupported";
+        dialog.Press(IDOK);  // the message, as no click could send it
+        EXPECT_TRUE(quorvel.WaitExit());
+        Values stored = StoredSettings();
         secondAdapter = StoredText(stored, "Screen\\DirectDrawGUID");
         EXPECT_NE(secondAdapter, kPrimaryGuid);
         EXPECT_EQ(secondAdapter.size(), 42u);
@@ -300,8 +294,8 @@ TEST_F(QuorvelProgram, AdapterChangeAndUpperCaseGuids) {
     for (char& c : upper) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    settings_key::Store("Screen\\DirectDrawGUID", upper);
-    settings_key::Store("Screen\\Direct3DGUID", "12345678 0000 0000 00 00 00 00 00 00 00 00");
+    StoreSetting("Screen\\DirectDrawGUID", upper);
+    StoreSetting("Screen\\Direct3DGUID", "12345678 0000 0000 00 00 00 00 00 00 00 00");
     Values stored = RunAutomatic("-automatic");
     EXPECT_EQ(StoredText(stored, "Screen\\DirectDrawGUID"), secondAdapter);
     EXPECT_EQ(StoredText(stored, "Screen\\Direct3DGUID"), kHalGuid);
@@ -309,38 +303,37 @@ TEST_F(QuorvelProgram, AdapterChangeAndUpperCaseGuids) {
 }
 
 TEST_F(QuorvelProgram, KeyThatMayOnlyBeReadIsNoFirstRun) {
-    settings_key::Store("Screen\\Fullscreen", "0");
-    settings_key::Store("Screen\\Width", "1280");
-    settings_key::Store("Screen\\Height", "960");
-    ReadOnlyKey readOnly(settings_key::kPath);
+    StoreSetting("Screen\\Fullscreen", "0");
+    StoreSetting("Screen\\Width", "1280");
+    StoreSetting("Screen\\Height", "960");
+    ReadOnlyKey readOnly(kSettingsKey.Path());
     ASSERT_TRUE(readOnly.Applied());
 
-    QuorvelProcess quorvel("");
-    HWND dialog = quorvel.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
+    ProgramDriver quorvel(QuorvelPath());
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
     // The stored choices, not a first run's proposal (full screen, 1024 x 768 here).
-    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_FULL_SCREEN, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(ComboTexts(dialog, IDC_SCREEN_MODE).at(ComboSelection(dialog, IDC_SCREEN_MODE)),
-              "1280 x 960 (4:3)");
-    PressEscape(dialog);
-    EXPECT_TRUE(quorvel.WaitExit(10000));
+    EXPECT_EQ(dialog.Send(IDC_FULL_SCREEN, BM_GETCHECK), BST_UNCHECKED);
+    EXPECT_EQ(dialog.Entry(IDC_SCREEN_MODE, dialog.Selection(IDC_SCREEN_MODE)), "1280 x 960 (4:3)");
+    dialog.PressEscape();
+    EXPECT_TRUE(quorvel.WaitExit());
 }
 
 // A complete stored set with odd values, as the tweak tool, an older version or a hand edit may
 // leave it.
 void StoreOddSet() {
-    settings_key::Store("TclDefines", "NOSOUND");
-    settings_key::Store("Language", "fr");
-    settings_key::Store("Screen\\DirectDrawGUID", kPrimaryGuid);
-    settings_key::Store("Screen\\Direct3DGUID", kRgbGuid);
-    settings_key::Store("Screen\\Width", "1000");  // a size no mode has
-    settings_key::Store("Screen\\Height", "700");
-    settings_key::Store("Screen\\Fullscreen", "00");
-    settings_key::Store("Performance\\TextureQuality", "9");
-    settings_key::Store("Performance\\LandscapeQuality", "-2");
-    settings_key::Store("Performance\\ObjectQuality", "0");
-    settings_key::Store("Performance\\MaxFramerate", "60");
-    settings_key::Store("Performance\\ViewDistance", "300");  // the tweak tool's
+    StoreSetting("TclDefines", "NOSOUND");
+    StoreSetting("Language", "fr");
+    StoreSetting("Screen\\DirectDrawGUID", kPrimaryGuid);
+    StoreSetting("Screen\\Direct3DGUID", kRgbGuid);
+    StoreSetting("Screen\\Width", "1000");  // a size no mode has
+    StoreSetting("Screen\\Height", "700");
+    StoreSetting("Screen\\Fullscreen", "00");
+    StoreSetting("Performance\\TextureQuality", "9");
+    StoreSetting("Performance\\LandscapeQuality", "-2");
+    StoreSetting("Performance\\ObjectQuality", "0");
+    StoreSetting("Performance\\MaxFramerate", "60");
+    StoreSetting("Performance\\ViewDistance", "300");  // the tweak tool's
 }
 
 TEST_F(QuorvelProgram, OddStoredValues) {
@@ -360,9 +353,9 @@ TEST_F(QuorvelProgram, OddStoredValues) {
 }
 
 TEST_F(QuorvelProgram, WindowedExactModeIsKept) {
-    settings_key::Store("Screen\\Fullscreen", "0");
-    settings_key::Store("Screen\\Width", "1280");
-    settings_key::Store("Screen\\Height", "960");
+    StoreSetting("Screen\\Fullscreen", "0");
+    StoreSetting("Screen\\Width", "1280");
+    StoreSetting("Screen\\Height", "960");
     Values stored = RunAutomatic("-automatic");
     EXPECT_EQ(StoredText(stored, "Screen\\Fullscreen"), "0");
     EXPECT_EQ(StoredText(stored, "Screen\\Width"), "1280");
@@ -371,8 +364,8 @@ TEST_F(QuorvelProgram, WindowedExactModeIsKept) {
 }
 
 TEST_F(QuorvelProgram, TweakToolValuesAloneAreNoFirstRun) {
-    settings_key::Store("Performance\\ViewDistance", "300");
-    settings_key::Store("Misc\\Gamma", "12");
+    StoreSetting("Performance\\ViewDistance", "300");
+    StoreSetting("Misc\\Gamma", "12");
     Values stored = RunAutomatic("-automatic");
     Recommendation r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "TclDefines"), "");
@@ -388,9 +381,9 @@ TEST_F(QuorvelProgram, TweakToolValuesAloneAreNoFirstRun) {
 
 TEST_F(QuorvelProgram, DefaultsSwitchProposesAllButTheDisplayDevices) {
     StoreOddSet();
-    settings_key::Store("Screen\\Fullscreen", "0");
-    settings_key::Store("Screen\\Width", "1280");
-    settings_key::Store("Screen\\Height", "960");
+    StoreSetting("Screen\\Fullscreen", "0");
+    StoreSetting("Screen\\Width", "1280");
+    StoreSetting("Screen\\Height", "960");
     Values stored = RunAutomatic("-defaults -automatic");
     Recommendation r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "Screen\\Direct3DGUID"), kRgbGuid);

@@ -7,25 +7,14 @@
 #include <cstdio>
 #include <cstring>
 
-#include "QuorvelProcess.h"
 #include "QuorvelRes.h"
+#include "support/ProgramDriver.h"
+#include "support/ReadyFile.h"
 
 namespace {
 
 constexpr int kFrench = 2;
 constexpr int kJapanese = 6;
-
-bool WriteReady(const char* path, HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    FILE* file = std::fopen(path, "w");
-    if (file == nullptr) {
-        return false;
-    }
-    std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top);
-    return std::fclose(file) == 0;
-}
 
 }  // namespace
 
@@ -37,28 +26,28 @@ int main(int argc, char** argv) {
     }
     const char* scene = argv[1];
     bool advanced = std::strcmp(scene, "german") != 0 && std::strcmp(scene, "minimised") != 0;
-    QuorvelProcess quorvel(advanced ? "-advanced" : "");
-    HWND dialog = quorvel.WaitFilled();
-    if (dialog == nullptr) {
+    ProgramDriver quorvel(QuorvelPath(), advanced ? "-advanced" : "");
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    if (!dialog) {
         std::fprintf(stderr, "Quorvel did not come up\n");
         return 1;
     }
-    HWND shown = dialog;
+    DialogDriver shown = dialog;
     if (std::strcmp(scene, "french") == 0) {
-        Choose(dialog, IDC_LANGUAGE, kFrench);
+        dialog.Choose(IDC_LANGUAGE, kFrench);
     } else if (std::strcmp(scene, "languages") == 0) {
         // Japanese selected without telling the dialog, and the list opened: its entry is drawn
         // as the three characters, in the field and highlighted in the list.
-        SendDlgItemMessageW(dialog, IDC_LANGUAGE, CB_SETCURSEL, kJapanese, 0);
-        SendDlgItemMessageW(dialog, IDC_LANGUAGE, CB_SHOWDROPDOWN, TRUE, 0);
+        dialog.Select(IDC_LANGUAGE, kJapanese);
+        dialog.Send(IDC_LANGUAGE, CB_SHOWDROPDOWN, TRUE);
     } else if (std::strcmp(scene, "notice") == 0) {
-        PostChoose(dialog, IDC_LANGUAGE, kJapanese);
+        dialog.PostChoose(IDC_LANGUAGE, kJapanese);
         shown = quorvel.WaitWindow("Error!");
     } else if (std::strcmp(scene, "minimised") == 0) {
-        ShowWindowAsync(dialog, SW_MINIMIZE);
-        WaitFor(5000, [&] { return IsIconic(dialog) != FALSE; });
+        ShowWindowAsync(dialog.Handle(), SW_MINIMIZE);
+        WaitFor([&] { return IsIconic(dialog.Handle()) != FALSE; });
     }
-    if (shown == nullptr || !WriteReady(argv[2], shown)) {
+    if (!shown || !WriteReadyFile(argv[2], shown)) {
         return 1;
     }
     // Quorvel stays up until the picture is taken; it closes with this program's end.

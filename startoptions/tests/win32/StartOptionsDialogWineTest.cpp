@@ -12,13 +12,13 @@
 #include <thread>
 #include <vector>
 
-#include "DisplayLists.h"
 #include "KSysInfo.h"
-#include "QuorvelProcess.h"
 #include "QuorvelRes.h"
 #include "ScriptedCatalogues.h"
-#include "SettingsKey.h"
 #include "StartOptionsDialog.h"
+#include "support/DialogDriver.h"
+#include "support/SettingsKey.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -50,24 +50,19 @@ public:
         thread_.join();
     }
 
-    // The dialog once its start-up work is done.
-    HWND WaitFilled() {
-        for (int i = 0; i < 3000 && !ended_; ++i) {
+    // The dialog once its start-up work is done; empty when the dialog ended or the wait did.
+    DialogDriver WaitFilled() {
+        bool done = WaitFor([this] {
             if (threadId_ != 0) {
                 EnumThreadWindows(threadId_, Keep, reinterpret_cast<LPARAM>(&window_));
             }
-            if (window_ != nullptr && GetWindowTextLengthA(GetDlgItem(window_, IDC_RATING)) > 0) {
-                return window_;
-            }
-            Sleep(10);
-        }
-        return nullptr;
+            return ended_ ||
+                   (window_ != nullptr && !DialogDriver(window_).Text(IDC_RATING).empty());
+        });
+        return done && !ended_ ? DialogDriver(window_) : DialogDriver();
     }
     bool WaitEnded() {
-        for (int i = 0; i < 3000 && !ended_; ++i) {
-            Sleep(10);
-        }
-        return ended_;
+        return WaitFor([this] { return ended_.load(); });
     }
 
 private:
@@ -90,43 +85,42 @@ protected:
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
     }
-    void SetUp() override { settings_key::Clear(); }
-    void TearDown() override { settings_key::Clear(); }
+    void SetUp() override { kSettingsKey.Delete(); }
+    void TearDown() override { kSettingsKey.Delete(); }
 };
 
 TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
     DialogRun run({FlatBoard(std::nullopt), Board(TaggedGuid(5))}, "");
-    HWND dialog = run.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ComboTexts(dialog, IDC_ADAPTER),
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog.Entries(IDC_ADAPTER),
               (std::vector<std::string>{"Flat (display.dll certified)",
                                         "Board (display.dll certified)"}));
     // Only the second adapter is usable: the list is locked on it.
-    EXPECT_FALSE(IsEnabled(dialog, IDC_ADAPTER));
-    EXPECT_EQ(ComboSelection(dialog, IDC_ADAPTER), 1);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_ADAPTER));
+    EXPECT_EQ(dialog.Selection(IDC_ADAPTER), 1);
     EXPECT_EQ(
-        ComboTexts(dialog, IDC_DEVICE),
+        dialog.Entries(IDC_DEVICE),
         (std::vector<std::string>{"RGB (unsupported)", "HAL", "TL (Hardware TnL) (unsupported)"}));
-    EXPECT_FALSE(IsEnabled(dialog, IDC_DEVICE));
-    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
-    EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
-    std::vector<std::string> modes = ComboTexts(dialog, IDC_SCREEN_MODE);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_DEVICE));
+    EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+    std::vector<std::string> modes = dialog.Entries(IDC_SCREEN_MODE);
     ASSERT_EQ(modes.size(), 5u);
     EXPECT_EQ(modes[4], "1280 x 1024 (5:4)");
-    GrowArray<ModeInfo> scripted;
-    for (ModeInfo m : {ModeInfo{800, 600, 16}, ModeInfo{1024, 768, 16}, ModeInfo{1152, 864, 16},
-                       ModeInfo{1280, 960, 16}, ModeInfo{1280, 1024, 16}}) {
-        scripted.Append() = m;
-    }
-    EXPECT_EQ(ComboSelection(dialog, IDC_SCREEN_MODE),
-              BestFitMode(scripted, GetSystemMetrics(SM_CXFULLSCREEN),
-                          GetSystemMetrics(SM_CYFULLSCREEN)));
+    // The test display's full-screen area (1280 x 1024 less the caption) holds every mode up to
+    // 1152 x 864 strictly inside it. 1152 x 864 is only 128 + 96 pixels closer than 1024 x 768,
+    // short of the more than 256 it takes to replace an earlier mode: the best fit is 1024 x 768.
+    ASSERT_GT(GetSystemMetrics(SM_CXFULLSCREEN), 1152);
+    ASSERT_LE(GetSystemMetrics(SM_CXFULLSCREEN), 1280);
+    ASSERT_GT(GetSystemMetrics(SM_CYFULLSCREEN), 864);
+    EXPECT_EQ(modes.at(dialog.Selection(IDC_SCREEN_MODE)), "1024 x 768 (4:3)");
 
     // The unusable adapter: its one usable device is selected, its smallest mode, OK is off.
-    Choose(dialog, IDC_ADAPTER, 0);
-    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
-    EXPECT_EQ(ComboSelection(dialog, IDC_SCREEN_MODE), 0);
-    EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
+    dialog.Choose(IDC_ADAPTER, 0);
+    EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
+    EXPECT_EQ(dialog.Selection(IDC_SCREEN_MODE), 0);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
 }
 
 TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
@@ -134,45 +128,45 @@ TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
     board.devices = {Device("RGB", false, false, 1), Device("HAL", true, false, 2),
                      Device("HAL2", true, false, 3)};
     DialogRun run({board, Board(TaggedGuid(5))}, "");
-    HWND dialog = run.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(IsEnabled(dialog, IDC_ADAPTER));
-    EXPECT_TRUE(IsEnabled(dialog, IDC_DEVICE));
-    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 1);
-    EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_ADAPTER));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_DEVICE));
+    EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
 
     // Changing the adapter asks for device 0, here the unusable RGB device.
-    Choose(dialog, IDC_ADAPTER, 0);
-    EXPECT_EQ(ComboSelection(dialog, IDC_DEVICE), 0);
-    EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
-    Choose(dialog, IDC_DEVICE, 2);
-    EXPECT_TRUE(IsEnabled(dialog, IDC_OK));
-    Choose(dialog, IDC_DEVICE, 0);
-    EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
+    dialog.Choose(IDC_ADAPTER, 0);
+    EXPECT_EQ(dialog.Selection(IDC_DEVICE), 0);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+    dialog.Choose(IDC_DEVICE, 2);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+    dialog.Choose(IDC_DEVICE, 0);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
 }
 
 TEST_F(StartOptionsDialogTest, WithoutAdaptersTheRestIsStillStored) {
     {
         DialogRun run({}, "");
-        HWND dialog = run.WaitFilled();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(ComboTexts(dialog, IDC_ADAPTER).empty());
-        EXPECT_TRUE(ComboTexts(dialog, IDC_DEVICE).empty());
-        EXPECT_TRUE(ComboTexts(dialog, IDC_SCREEN_MODE).empty());
-        EXPECT_FALSE(IsEnabled(dialog, IDC_OK));
+        DialogDriver dialog = run.WaitFilled();
+        ASSERT_TRUE(dialog);
+        EXPECT_TRUE(dialog.Entries(IDC_ADAPTER).empty());
+        EXPECT_TRUE(dialog.Entries(IDC_DEVICE).empty());
+        EXPECT_TRUE(dialog.Entries(IDC_SCREEN_MODE).empty());
+        EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
     }
-    settings_key::Store("Screen\\Width", "1024");  // kept: no mode to replace it
+    StoreSetting("Screen\\Width", "1024");  // kept: no mode to replace it
     DialogRun run({}, "-automatic");
     ASSERT_TRUE(run.WaitEnded());
-    auto stored = settings_key::All();
+    ValuesByPath stored = StoredSettings();
     EXPECT_EQ(stored.count("Screen\\DirectDrawGUID"), 0u);
     EXPECT_EQ(stored.count("Screen\\Direct3DGUID"), 0u);
     EXPECT_EQ(stored.count("Screen\\TnL"), 0u);
-    EXPECT_EQ(stored["Screen\\Width"].text, "1024");
+    EXPECT_EQ(TextOf(stored["Screen\\Width"]), "1024");
     EXPECT_EQ(stored.count("Screen\\Height"), 0u);
-    EXPECT_EQ(stored["Screen\\Fullscreen"].text, "1");
-    EXPECT_EQ(stored["Language"].text, "de");
-    EXPECT_EQ(stored["Performance\\RatingGfx"].text, "0");  // no texture memory anywhere
+    EXPECT_EQ(TextOf(stored["Screen\\Fullscreen"]), "1");
+    EXPECT_EQ(TextOf(stored["Language"]), "de");
+    EXPECT_EQ(TextOf(stored["Performance\\RatingGfx"]), "0");  // no texture memory anywhere
     EXPECT_EQ(stored.count("Performance\\MaxFramerate"), 1u);
 }
 
@@ -212,30 +206,31 @@ COLORREF BrushColour(HBRUSH brush) {
 
 TEST_F(StartOptionsDialogTest, ControlsStayWhiteWithBunt) {
     DialogRun run({Board(std::nullopt)}, "-bunt");
-    HWND dialog = run.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
     Canvas canvas(4, 4);
     for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORDLG, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
         SetBkColor(canvas.Dc(), Canvas::kCanary);
         auto brush = reinterpret_cast<HBRUSH>(
-            SendMessageA(dialog, message, reinterpret_cast<WPARAM>(canvas.Dc()),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_ADAPTER_LABEL))));
+            dialog.Send(0, message, reinterpret_cast<WPARAM>(canvas.Dc()),
+                        reinterpret_cast<LPARAM>(dialog.Item(IDC_ADAPTER_LABEL))));
         ASSERT_NE(brush, nullptr) << message;
         EXPECT_EQ(BrushColour(brush), RGB(255, 255, 255)) << message;
         EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(255, 255, 255)) << message;
     }
     // Push buttons keep the system's own colours.
     auto buttonBrush = reinterpret_cast<HBRUSH>(
-        SendMessageA(dialog, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(canvas.Dc()),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_OK))));
+        dialog.Send(0, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(canvas.Dc()),
+                    reinterpret_cast<LPARAM>(dialog.Item(IDC_OK))));
     EXPECT_EQ(BrushColour(buttonBrush), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(GetBkColor(canvas.Dc()), GetSysColor(COLOR_BTNFACE));
-    EXPECT_NE(SendMessageA(dialog, WM_QUERYDRAGICON, 0, 0), 0);
+    EXPECT_NE(dialog.Send(0, WM_QUERYDRAGICON, 0, 0), 0);
 
     // On screen, the left part of a right-aligned label shows the white background.
     RECT label;
-    GetWindowRect(GetDlgItem(dialog, IDC_ADAPTER_LABEL), &label);
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GetWindowRect(dialog.Item(IDC_ADAPTER_LABEL), &label);
+    RedrawWindow(dialog.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(nullptr);
     COLORREF pixel = GetPixel(screen, label.left + 1, label.top + 1);
     ReleaseDC(nullptr, screen);
@@ -243,14 +238,14 @@ TEST_F(StartOptionsDialogTest, ControlsStayWhiteWithBunt) {
 }
 
 // One owner-draw request for the language list.
-DRAWITEMSTRUCT DrawRequest(HWND dialog, HDC dc, const char* text, bool selected) {
+DRAWITEMSTRUCT DrawRequest(const DialogDriver& dialog, HDC dc, const char* text, bool selected) {
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_COMBOBOX;
     item.CtlID = IDC_LANGUAGE;
     item.itemID = 6;
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = selected ? ODS_SELECTED : 0;
-    item.hwndItem = GetDlgItem(dialog, IDC_LANGUAGE);
+    item.hwndItem = dialog.Item(IDC_LANGUAGE);
     item.hDC = dc;
     item.rcItem = {0, 0, 40, 16};
     item.itemData = reinterpret_cast<ULONG_PTR>(text);
@@ -259,14 +254,14 @@ DRAWITEMSTRUCT DrawRequest(HWND dialog, HDC dc, const char* text, bool selected)
 
 TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
     DialogRun run({Board(std::nullopt)}, "-advanced");
-    HWND dialog = run.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
     static const char kJapanese[] = "Japanese";
     static const char kJaponais[] = "Japonais";
 
     Canvas japanese(40, 16);
     DRAWITEMSTRUCT item = DrawRequest(dialog, japanese.Dc(), kJapanese, true);
-    SendMessageA(dialog, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
     COLORREF highlight = GetNearestColor(japanese.Dc(), GetSysColor(COLOR_HIGHLIGHT));
     COLORREF highlightText = GetNearestColor(japanese.Dc(), GetSysColor(COLOR_HIGHLIGHTTEXT));
     EXPECT_EQ(japanese.At(0, 0), highlight);
@@ -281,7 +276,7 @@ TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
     item = DrawRequest(dialog, japonais.Dc(), kJaponais, false);
     SetTextColor(japonais.Dc(), RGB(0, 0, 0));
     SetBkColor(japonais.Dc(), RGB(255, 255, 255));
-    SendMessageA(dialog, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
     Canvas expected(40, 16);
     RECT rect = {0, 0, 40, 16};
     FillRect(expected.Dc(), &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -302,41 +297,41 @@ TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
     // No text: nothing drawn at all.
     Canvas untouched(40, 16);
     item = DrawRequest(dialog, untouched.Dc(), nullptr, true);
-    SendMessageA(dialog, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(untouched.At(0, 0), Canvas::kCanary);
     EXPECT_EQ(untouched.At(2, 2), Canvas::kCanary);
 }
 
 TEST_F(StartOptionsDialogTest, LanguageListMeasuresAndComparesItsTexts) {
     DialogRun run({Board(std::nullopt)}, "-advanced");
-    HWND dialog = run.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
     static const char kEnglish[] = "English";
     static const char kDutch[] = "Dutch";
 
     MEASUREITEMSTRUCT measure = {
         ODT_COMBOBOX, IDC_LANGUAGE, 0, 0, 12345, reinterpret_cast<ULONG_PTR>(kEnglish)};
-    SendMessageA(dialog, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
+    dialog.Send(0, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
     EXPECT_GT(measure.itemHeight, 0u);
     EXPECT_LT(measure.itemHeight, 100u);
     measure.itemData = 0;
     measure.itemHeight = 12345;
-    SendMessageA(dialog, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
+    dialog.Send(0, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
     EXPECT_EQ(measure.itemHeight, 0u);
     measure.itemID = static_cast<UINT>(-1);  // the selection field keeps its height
     measure.itemHeight = 12345;
-    SendMessageA(dialog, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
+    dialog.Send(0, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
     EXPECT_EQ(measure.itemHeight, 12345u);
 
     COMPAREITEMSTRUCT compare = {};
     compare.CtlType = ODT_COMBOBOX;
     compare.CtlID = IDC_LANGUAGE;
-    compare.hwndItem = GetDlgItem(dialog, IDC_LANGUAGE);
+    compare.hwndItem = dialog.Item(IDC_LANGUAGE);
     compare.itemData1 = reinterpret_cast<ULONG_PTR>(kEnglish);
     compare.itemData2 = reinterpret_cast<ULONG_PTR>(kDutch);
     auto order = [&] {
         return static_cast<int>(
-            SendMessageA(dialog, WM_COMPAREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&compare)));
+            dialog.Send(0, WM_COMPAREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&compare)));
     };
     EXPECT_EQ(order(), -1);  // the second text sorts first
     std::swap(compare.itemData1, compare.itemData2);
@@ -357,19 +352,17 @@ BOOL CALLBACK FindNotice(HWND window, LPARAM found) {
 
 TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
     DialogRun run({Board(std::nullopt)}, "-advanced");
-    HWND dialog = run.WaitFilled();
-    ASSERT_NE(dialog, nullptr);
-    SendDlgItemMessageA(dialog, IDC_LANGUAGE, CB_SETCURSEL, kJapanese, 0);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_LANGUAGE)));
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    dialog.PostChoose(IDC_LANGUAGE, kJapanese);
     HWND notice = nullptr;
-    for (int i = 0; i < 500 && notice == nullptr; ++i) {
-        EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), FindNotice,
+    WaitFor([&] {
+        EnumThreadWindows(GetWindowThreadProcessId(dialog.Handle(), nullptr), FindNotice,
                           reinterpret_cast<LPARAM>(&notice));
-        Sleep(10);
-    }
+        return notice != nullptr;
+    });
     ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(GetWindow(notice, GW_OWNER), dialog);
+    EXPECT_EQ(GetWindow(notice, GW_OWNER), dialog.Handle());
     Canvas canvas(4, 4);
     for (UINT message : {WM_CTLCOLORBTN, WM_CTLCOLORSTATIC, WM_CTLCOLORDLG}) {
         SetBkColor(canvas.Dc(), Canvas::kCanary);
@@ -381,13 +374,8 @@ TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
         EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(255, 255, 255)) << message;
     }
     PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);  // the close box: English all the same
-    for (int i = 0; i < 500 && ComboSelection(dialog, IDC_LANGUAGE) != kEnglish; ++i) {
-        Sleep(10);
-    }
-    EXPECT_EQ(ComboSelection(dialog, IDC_LANGUAGE), kEnglish);
-    char title[64] = {};
-    GetWindowTextA(dialog, title, sizeof title);
-    EXPECT_STREQ(title, "Krumbel - Options");
+    EXPECT_TRUE(WaitFor([&] { return dialog.Selection(IDC_LANGUAGE) == kEnglish; }));
+    EXPECT_EQ(dialog.Text(), "Krumbel - Options");
 }
 
 }  // namespace

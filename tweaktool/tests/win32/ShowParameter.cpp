@@ -6,37 +6,35 @@
 // Exits 0 on success, 1 when the dialog does not appear, 2 on bad arguments.
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
-#include "TinkrelDriver.h"
+#include "TweakDialogRes.h"
+#include "support/ProgramDriver.h"
+#include "support/ReadyFile.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: tinkrel_show <Tinkrel.exe> <row> <ready-file>\n");
         return 2;
     }
-    TinkrelDriver tinkrel;
-    if (!tinkrel.Start(WindowsPathOf(argv[1]))) {
+    ProgramDriver tinkrel(WindowsPathOf(argv[1]));
+    DialogDriver dialog = tinkrel.WaitDialog();
+    if (!dialog) {
         return 1;
     }
     tinkrel.KeepRunning();
-    for (int row = 1; row < tinkrel.RowCount(); ++row) {
-        tinkrel.SelectRow(row);
-        tinkrel.Press(IDC_DEFAULT);
-        const std::string wanted = std::to_string(tinkrel.SliderPos());
-        WaitFor([&] { return tinkrel.Text(IDC_CURRENT) == wanted; });
+    for (int row = 1; row < dialog.EntryCount(IDC_PARAMETER_LIST); ++row) {
+        dialog.ClickRow(IDC_PARAMETER_LIST, row);
+        dialog.Press(IDC_DEFAULT);
+        const std::string wanted = std::to_string(dialog.SliderPos(IDC_SLIDER));
+        WaitFor([&] { return dialog.Text(IDC_CURRENT) == wanted; });
     }
-    tinkrel.Press(IDC_SAVE);
-    tinkrel.SelectRow(std::atoi(argv[2]));
+    dialog.Press(IDC_SAVE);
+    dialog.ClickRow(IDC_PARAMETER_LIST, std::atoi(argv[2]));
     Sleep(200);  // a few polls, and time to paint
 
-    RECT frame;
-    GetWindowRect(tinkrel.Dialog(), &frame);
-    FILE* ready = std::fopen(argv[3], "w");
-    if (ready == nullptr) {
+    if (!WriteReadyFile(argv[3], dialog)) {
         return 1;
     }
-    std::fprintf(ready, "%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
-                 frame.bottom - frame.top);
-    std::fclose(ready);
     return 0;
 }

@@ -78,6 +78,17 @@ Snapshot TakeSnapshot(HKEY root, const std::wstring& path) {
     return snapshot;
 }
 
+ValuesByPath ByPath(const Snapshot& snapshot) {
+    ValuesByPath values;
+    for (const auto& [key, keyValues] : snapshot) {
+        const std::string prefix = key.empty() ? "" : Narrow(key) + "\\";
+        for (const auto& [name, value] : keyValues) {
+            values[prefix + Narrow(name)] = value;
+        }
+    }
+    return values;
+}
+
 StoredValue StoredSz(const std::string& text) {
     std::wstring wide = Widen(text);
     wide.push_back(L'\0');
@@ -89,28 +100,6 @@ std::string TextOf(const StoredValue& value) {
     std::wstring wide(reinterpret_cast<const wchar_t*>(value.bytes.data()),
                       value.bytes.size() / sizeof(wchar_t));
     return Narrow(wide.substr(0, wide.find(L'\0')));
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    int length = static_cast<int>(text.size());
-    int size = MultiByteToWideChar(1252, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(1252, 0, text.data(), length, wide.data(), size);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    int length = static_cast<int>(text.size());
-    int size = WideCharToMultiByte(1252, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(1252, 0, text.data(), length, narrow.data(), size, nullptr, nullptr);
-    return narrow;
 }
 
 std::string Printable(const std::wstring& name) {

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "Cp1252.h"
+
 // Removes the key path below parent with all its subkeys; missing keys are fine. The W functions
 // reach every name, also those that the A functions can't address (characters outside the code
 // page), and all names are collected before any key goes: a key that refuses to go is left
@@ -36,11 +38,7 @@ inline void DeleteKeyTree(HKEY parent, const std::wstring& path) {
     RegDeleteKeyW(parent, path.c_str());
 }
 inline void DeleteKeyTree(HKEY parent, const std::string& path) {
-    std::wstring wide(path.size() + 1, L'\0');
-    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
-                                     static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
-    DeleteKeyTree(parent, wide);
+    DeleteKeyTree(parent, Widen(path));
 }
 
 // One value as the registry holds it.

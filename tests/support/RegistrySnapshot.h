@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "Cp1252.h"
+
 struct StoredValue {
     DWORD type = REG_NONE;
     std::string bytes;  // the data exactly as stored (UTF-16 for the string types)
@@ -20,9 +22,13 @@ struct StoredValue {
 using StoredValues = std::map<std::wstring, StoredValue>;
 // Every key by its path below the snapshot's key ("" the key itself, "Screen", "Deep\L001").
 using Snapshot = std::map<std::wstring, StoredValues>;
+// Every value by its path in Windows-1252: "Language" for a value of the key itself,
+// "Screen\Width" for one of a subkey, "Screen\" for a subkey's default value.
+using ValuesByPath = std::map<std::string, StoredValue>;
 
 // The key path below root and everything in it; empty when the key does not exist.
 Snapshot TakeSnapshot(HKEY root, const std::wstring& path);
+ValuesByPath ByPath(const Snapshot& snapshot);
 
 // The REG_SZ value that a writer of text stores: the Windows-1252 text as UTF-16 and its
 // terminator.
@@ -30,10 +36,6 @@ StoredValue StoredSz(const std::string& text);
 // The text of string data (UTF-16) up to its first terminator, in Windows-1252.
 std::string TextOf(const StoredValue& value);
 
-// Windows-1252 text as UTF-16 and back; what the A functions of the registry do on a system
-// whose code page is 1252.
-std::wstring Widen(const std::string& text);
-std::string Narrow(const std::wstring& text);
 // A readable form of a registry name for failure messages: non-ASCII as \u escapes, long names
 // shortened with their length.
 std::string Printable(const std::wstring& name);
