@@ -3,11 +3,14 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DialogInitData.h"
-#include "DialogTemplate.h"
 #include "ModuleResource.h"
 #include "QuorvelRes.h"
 
@@ -16,119 +19,275 @@
 
 namespace {
 
-constexpr int kButton = 0x80, kEdit = 0x81, kStatic = 0x82, kComboBox = 0x85;
-constexpr uint32_t kChild = WS_CHILD | WS_VISIBLE;
-constexpr uint32_t kList = kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-constexpr uint32_t kLabel = kChild | WS_GROUP;
-
 HMODULE Program() {
     return GetModuleHandleA(nullptr);
 }
 
-struct Control {
-    int id;
-    int windowClass;        // ordinal; 0 for a class given by name
-    const char* className;  // as the resource compiler writes it: upper case
-    uint32_t style;
-    int x, y, cx, cy;
-    const char* text;
+// The dialogs as a player sees them: created from the resources, without the program's code.
+class ShownDialog {
+public:
+    explicit ShownDialog(int id)
+        : dialog_(CreateDialogParamA(Program(), MAKEINTRESOURCEA(id), nullptr, NoHandling, 0)) {}
+    ShownDialog(const ShownDialog&) = delete;
+    ShownDialog& operator=(const ShownDialog&) = delete;
+    ~ShownDialog() { DestroyWindow(dialog_); }
+
+    HWND Handle() const { return dialog_; }
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    // Where control id lies in the client area, in pixels (a closed list: its field).
+    RECT Place(int id) const {
+        RECT place = {};
+        GetWindowRect(Item(id), &place);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+    RECT Client() const {
+        RECT client = {};
+        GetClientRect(dialog_, &client);
+        return client;
+    }
+    // The text of control id, or the caption for 0.
+    std::string Text(int id) const {
+        char text[256] = {};
+        GetWindowTextA(id == 0 ? dialog_ : Item(id), text, sizeof text);
+        return text;
+    }
+    std::string ClassOf(int id) const {
+        char name[64] = {};
+        GetClassNameA(Item(id), name, sizeof name);
+        return name;
+    }
+    LONG Style(int id) const { return GetWindowLongA(Item(id), GWL_STYLE); }
+    // The dialog's font as the template asks for it: face and point size.
+    std::pair<std::string, int> Font() const {
+        LOGFONTA font = {};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        HDC screen = GetDC(nullptr);
+        int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72,
+                            GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
+        return {font.lfFaceName, points};
+    }
+    // The template's size in dialog units, in pixels of this dialog's font.
+    SIZE Units(int width, int height) const {
+        RECT units = {0, 0, width, height};
+        MapDialogRect(dialog_, &units);
+        return {units.right, units.bottom};
+    }
+
+private:
+    static INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+    HWND dialog_;
 };
 
-// clang-format off
-const Control kOptionsControls[] = {
-    {IDC_OK, kButton, "", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 185, 300, 50, 14, "OK"},
-    {IDC_CANCEL, kButton, "", kChild | WS_TABSTOP | BS_PUSHBUTTON, 241, 300, 50, 14, "Cancel"},
-    {IDC_LANGUAGE, kComboBox, "", kList | CBS_OWNERDRAWVARIABLE, 71, 110, 81, 116, ""},
-    {IDC_LANGUAGE_LABEL, kStatic, "", kLabel | SS_RIGHT, 15, 110, 47, 10, "Language"},
-    {IDC_GRAPHICS_GROUP, kButton, "", kChild | BS_GROUPBOX, 5, 130, 290, 70, "Graphics settings"},
-    {IDC_ADAPTER_LABEL, kStatic, "", kLabel | SS_RIGHT, 10, 143, 52, 8, "Adapter"},
-    {IDC_ADAPTER, kComboBox, "", kList, 71, 140, 220, 190, ""},
-    {IDC_DEVICE_LABEL, kStatic, "", kLabel | SS_RIGHT, 10, 162, 52, 8, "Device"},
-    {IDC_DEVICE, kComboBox, "", kList, 71, 161, 220, 175, ""},
-    {IDC_SCREEN_MODE_LABEL, kStatic, "", kLabel | SS_RIGHT, 10, 183, 52, 8, "Screen Mode"},
-    {IDC_SCREEN_MODE, kComboBox, "", kList, 71, 180, 81, 175, ""},
-    {IDC_FULL_SCREEN, kButton, "", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 161, 178, 85, 15,
-     "Full screen"},
-    {IDC_DETAIL_GROUP, kButton, "", kChild | BS_GROUPBOX, 5, 205, 290, 65, "Detail settings"},
-    {IDC_OBJECTS_LABEL, kStatic, "", kLabel | SS_LEFT, 15, 220, 55, 12, "Objects"},
-    {IDC_OBJECTS, kComboBox, "", kList, 15, 234, 51, 120, ""},
-    {IDC_LANDSCAPE_LABEL, kStatic, "", kLabel | SS_LEFT, 75, 220, 55, 10, "Landscape"},
-    {IDC_LANDSCAPE, kComboBox, "", kList, 75, 234, 51, 120, ""},
-    {IDC_TEXTURE_LABEL, kStatic, "", kLabel | SS_LEFT, 135, 220, 55, 10, "Texture"},
-    {IDC_TEXTURE, kComboBox, "", kList, 135, 234, 51, 120, ""},
-    {IDC_FRAMERATE_LABEL, kStatic, "", kLabel | SS_LEFT, 205, 220, 75, 8, "Framerate"},
-    {IDC_FRAMERATE, 0, "MSCTLS_TRACKBAR32", kChild | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS,
-     200, 234, 55, 15, ""},
-    {IDC_FRAMERATE_VALUE, kStatic, "", kLabel | SS_LEFT | SS_CENTERIMAGE, 260, 234, 20, 15, ""},
-    {IDC_DEFAULTS, kButton, "", kChild | WS_TABSTOP | BS_PUSHBUTTON, 215, 250, 75, 14, "Default"},
-    {IDC_RATING, kStatic, "", kLabel | SS_LEFT, 5, 275, 175, 40, ""},
-    {IDC_SEPARATOR, 0, "STATIC", kChild | SS_ETCHEDHORZ, 5, 320, 290, 1, ""},
-    {IDC_TCL_DEFINES_LABEL, kStatic, "", kLabel | SS_LEFT, 10, 330, 37, 8, "Tcl Defines"},
-    {IDC_TCL_DEFINES, kEdit, "", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-     55, 325, 235, 14, ""},
-};
-
-const Control kNoticeControls[] = {
-    {IDC_OK, kButton, "", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 65, 30, 50, 14, "OK"},
-    {IDC_CANCEL, kButton, "", WS_CHILD | WS_DISABLED | WS_TABSTOP | BS_PUSHBUTTON, 5, 30, 50, 14,
-     "Cancel"},
-    {IDC_STATIC, 0, "STATIC", kChild | SS_BITMAP | SS_REALSIZEIMAGE, 0, 0, 185, 30, nullptr},
-    {IDC_STATIC, kStatic, "", kLabel | SS_CENTER, 0, 20, 175, 8,
-     "(Japanese does not work in this version!)"},
-};
-// clang-format on
-
-DialogTemplate LoadTemplate(int id) {
-    DialogTemplate dialog;
-    const ModuleResource resource = FindModuleResource(Program(), id, 5 /* RT_DIALOG */);
-    EXPECT_TRUE(resource) << "dialog " << id;
-    EXPECT_TRUE(ReadDialogTemplate(resource.data, resource.size, dialog)) << "dialog " << id;
-    return dialog;
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
-void ExpectControls(const DialogTemplate& dialog, const Control* expected, size_t count) {
-    ASSERT_EQ(dialog.controls.size(), count);
-    for (size_t i = 0; i < count; ++i) {
-        const TemplateControl& actual = dialog.controls[i];
-        const Control& want = expected[i];
-        SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(want.id));
-        EXPECT_EQ(actual.id, want.id);
-        EXPECT_EQ(actual.windowClass.ordinal, want.windowClass ? want.windowClass : -1);
-        EXPECT_EQ(actual.windowClass.text, want.className);
-        EXPECT_EQ(actual.style, want.style) << std::hex << (actual.style ^ want.style);
-        EXPECT_EQ(actual.exStyle, 0u);
-        EXPECT_EQ((std::vector<int>{actual.x, actual.y, actual.cx, actual.cy}),
-                  (std::vector<int>{want.x, want.y, want.cx, want.cy}));
-        if (want.text != nullptr) {
-            EXPECT_EQ(actual.text.text, want.text);
+bool Overlap(const RECT& a, const RECT& b) {
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+int MiddleY(const RECT& r) {
+    return (r.top + r.bottom) / 2;
+}
+
+// The options dialog's controls a player reads or uses, apart from the two frames.
+constexpr int kOptionsControls[] = {
+    IDC_OK,
+    IDC_CANCEL,
+    IDC_LANGUAGE,
+    IDC_LANGUAGE_LABEL,
+    IDC_ADAPTER,
+    IDC_ADAPTER_LABEL,
+    IDC_DEVICE,
+    IDC_DEVICE_LABEL,
+    IDC_SCREEN_MODE,
+    IDC_SCREEN_MODE_LABEL,
+    IDC_FULL_SCREEN,
+    IDC_OBJECTS,
+    IDC_OBJECTS_LABEL,
+    IDC_LANDSCAPE,
+    IDC_LANDSCAPE_LABEL,
+    IDC_TEXTURE,
+    IDC_TEXTURE_LABEL,
+    IDC_FRAMERATE,
+    IDC_FRAMERATE_LABEL,
+    IDC_FRAMERATE_VALUE,
+    IDC_DEFAULTS,
+    IDC_RATING,
+    IDC_TCL_DEFINES,
+    IDC_TCL_DEFINES_LABEL,
+};
+// What the program hides without "-advanced", and how much shorter the window then is.
+constexpr int kAdvancedControls[] = {IDC_LANGUAGE, IDC_LANGUAGE_LABEL, IDC_SEPARATOR,
+                                     IDC_TCL_DEFINES_LABEL, IDC_TCL_DEFINES};
+constexpr int kAdvancedRowsHeight = 70;
+
+bool IsAdvanced(int id) {
+    return std::find(std::begin(kAdvancedControls), std::end(kAdvancedControls), id) !=
+           std::end(kAdvancedControls);
+}
+
+class QuorvelDialogs : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+    }
+};
+
+TEST_F(QuorvelDialogs, OptionsDialogShowsEveryControlInItsPlace) {
+    ShownDialog dialog(IDD_OPTIONS);
+    ASSERT_NE(dialog.Handle(), nullptr) << GetLastError();
+    const LONG style = GetWindowLongA(dialog.Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_CAPTION | WS_SYSMENU)
+        << "a caption with a close box, not resizable";
+    EXPECT_NE(GetWindowLongA(dialog.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0)
+        << "on the task bar";
+    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
+    EXPECT_EQ(dialog.Text(0), "Krumbel - Start Options");
+    EXPECT_EQ(dialog.Font(), std::make_pair(std::string("MS Sans Serif"), 8));
+    const RECT client = dialog.Client();
+    const SIZE size = dialog.Units(302, 366);
+    EXPECT_EQ(client.right, size.cx);
+    EXPECT_EQ(client.bottom, size.cy);
+
+    // Without the advanced rows the window is shorter: everything else must stay in view.
+    RECT shortened = client;
+    shortened.bottom -= kAdvancedRowsHeight;
+    for (int id : kOptionsControls) {
+        SCOPED_TRACE(id);
+        ASSERT_NE(dialog.Item(id), nullptr);
+        EXPECT_TRUE(IsWindowVisible(dialog.Item(id)));
+        EXPECT_TRUE(Inside(dialog.Place(id), IsAdvanced(id) ? client : shortened));
+        for (int other : kOptionsControls) {
+            EXPECT_TRUE(other == id || !Overlap(dialog.Place(id), dialog.Place(other))) << other;
         }
     }
 }
 
-TEST(QuorvelResources, OptionsDialogTemplate) {
-    const DialogTemplate dialog = LoadTemplate(IDD_OPTIONS);
-    EXPECT_EQ(dialog.style,
-              DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ(dialog.exStyle, static_cast<uint32_t>(WS_EX_APPWINDOW));
-    EXPECT_EQ((std::vector<int>{dialog.x, dialog.y, dialog.cx, dialog.cy}),
-              (std::vector<int>{0, 0, 302, 366}));
-    EXPECT_EQ(dialog.title, "Krumbel - Start Options");
-    EXPECT_EQ(dialog.pointSize, 8);
-    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    ExpectControls(dialog, kOptionsControls, std::size(kOptionsControls));
+TEST_F(QuorvelDialogs, OptionsDialogLabelsSitBesideOrAboveTheirControls) {
+    ShownDialog dialog(IDD_OPTIONS);
+    ASSERT_NE(dialog.Handle(), nullptr);
+    // Right-aligned labels left of their lists on the same line; the detail levels' and the frame
+    // rate's labels above their controls, about left-aligned.
+    struct Labelled {
+        int label, control;
+        bool beside;
+    };
+    for (auto [label, control, beside] : {Labelled{IDC_LANGUAGE_LABEL, IDC_LANGUAGE, true},
+                                          Labelled{IDC_ADAPTER_LABEL, IDC_ADAPTER, true},
+                                          Labelled{IDC_DEVICE_LABEL, IDC_DEVICE, true},
+                                          Labelled{IDC_SCREEN_MODE_LABEL, IDC_SCREEN_MODE, true},
+                                          Labelled{IDC_OBJECTS_LABEL, IDC_OBJECTS, false},
+                                          Labelled{IDC_LANDSCAPE_LABEL, IDC_LANDSCAPE, false},
+                                          Labelled{IDC_TEXTURE_LABEL, IDC_TEXTURE, false},
+                                          Labelled{IDC_FRAMERATE_LABEL, IDC_FRAMERATE, false}}) {
+        SCOPED_TRACE(label);
+        const RECT l = dialog.Place(label), c = dialog.Place(control);
+        if (beside) {
+            EXPECT_LE(l.right, c.left);
+            EXPECT_TRUE(MiddleY(l) >= c.top && MiddleY(l) <= c.bottom);
+            EXPECT_EQ(dialog.Style(label) & SS_TYPEMASK, SS_RIGHT);
+        } else {
+            EXPECT_LE(l.bottom, c.top);
+            EXPECT_LT(std::abs(l.left - c.left), dialog.Units(10, 0).cx);
+        }
+    }
+    // The frame rate's number right of its slider; the Tcl field right of its label.
+    EXPECT_LE(dialog.Place(IDC_FRAMERATE).right, dialog.Place(IDC_FRAMERATE_VALUE).left);
+    EXPECT_LE(dialog.Place(IDC_TCL_DEFINES_LABEL).right, dialog.Place(IDC_TCL_DEFINES).left);
+    // Each frame holds its controls.
+    for (int id : {IDC_ADAPTER, IDC_ADAPTER_LABEL, IDC_DEVICE, IDC_DEVICE_LABEL, IDC_SCREEN_MODE,
+                   IDC_SCREEN_MODE_LABEL, IDC_FULL_SCREEN}) {
+        EXPECT_TRUE(Inside(dialog.Place(id), dialog.Place(IDC_GRAPHICS_GROUP))) << id;
+    }
+    for (int id : {IDC_OBJECTS, IDC_OBJECTS_LABEL, IDC_LANDSCAPE, IDC_LANDSCAPE_LABEL, IDC_TEXTURE,
+                   IDC_TEXTURE_LABEL, IDC_FRAMERATE, IDC_FRAMERATE_LABEL, IDC_FRAMERATE_VALUE,
+                   IDC_DEFAULTS}) {
+        EXPECT_TRUE(Inside(dialog.Place(id), dialog.Place(IDC_DETAIL_GROUP))) << id;
+    }
+    EXPECT_LE(dialog.Place(IDC_GRAPHICS_GROUP).bottom, dialog.Place(IDC_DETAIL_GROUP).top);
+    // OK, then Cancel, on one line below the frames, beside the rating.
+    const RECT ok = dialog.Place(IDC_OK), cancel = dialog.Place(IDC_CANCEL);
+    EXPECT_LE(ok.right, cancel.left);
+    EXPECT_EQ(ok.top, cancel.top);
+    EXPECT_LE(dialog.Place(IDC_DETAIL_GROUP).bottom, ok.top);
+    EXPECT_LE(dialog.Place(IDC_RATING).right, ok.left);
 }
 
-TEST(QuorvelResources, NoticeDialogTemplate) {
-    const DialogTemplate dialog = LoadTemplate(IDD_NOTICE);
-    EXPECT_EQ(dialog.style, DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ((std::vector<int>{dialog.x, dialog.y, dialog.cx, dialog.cy}),
-              (std::vector<int>{0, 0, 176, 48}));
-    EXPECT_EQ(dialog.title, "Error!");
-    EXPECT_EQ(dialog.pointSize, 12);
-    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    ExpectControls(dialog, kNoticeControls, std::size(kNoticeControls));
-    ASSERT_EQ(dialog.controls.size(), std::size(kNoticeControls));
-    EXPECT_EQ(dialog.controls[2].text.ordinal, IDB_NOTICE_LINE) << "the picture's bitmap";
+TEST_F(QuorvelDialogs, OptionsDialogControlsAreOfTheirKind) {
+    ShownDialog dialog(IDD_OPTIONS);
+    ASSERT_NE(dialog.Handle(), nullptr);
+    for (int id : {IDC_LANGUAGE, IDC_ADAPTER, IDC_DEVICE, IDC_SCREEN_MODE, IDC_OBJECTS,
+                   IDC_LANDSCAPE, IDC_TEXTURE}) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(dialog.ClassOf(id), "ComboBox");
+        EXPECT_EQ(dialog.Style(id) & 3, CBS_DROPDOWNLIST) << "a list to choose from, not to type";
+        EXPECT_EQ(dialog.Style(id) & CBS_SORT, 0) << "positions are the stored numbers";
+    }
+    EXPECT_NE(dialog.Style(IDC_LANGUAGE) & CBS_OWNERDRAWVARIABLE, 0);
+    EXPECT_EQ(dialog.Style(IDC_LANGUAGE) & CBS_HASSTRINGS, 0);
+    EXPECT_EQ(dialog.ClassOf(IDC_FRAMERATE), "msctls_trackbar32");
+    EXPECT_EQ(dialog.ClassOf(IDC_TCL_DEFINES), "Edit");
+    EXPECT_EQ(LOWORD(SendMessageA(dialog.Handle(), DM_GETDEFID, 0, 0)), IDC_OK) << "Enter is OK";
+    // A click ticks and unticks the full-screen box.
+    HWND box = dialog.Item(IDC_FULL_SCREEN);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    // The texts before the localisation replaces them.
+    for (auto [id, text] :
+         {std::pair{IDC_OK, "OK"}, std::pair{IDC_CANCEL, "Cancel"},
+          std::pair{IDC_GRAPHICS_GROUP, "Graphics settings"},
+          std::pair{IDC_DETAIL_GROUP, "Detail settings"}, std::pair{IDC_ADAPTER_LABEL, "Adapter"},
+          std::pair{IDC_FULL_SCREEN, "Full screen"},
+          std::pair{IDC_TCL_DEFINES_LABEL, "Tcl Defines"}}) {
+        EXPECT_EQ(dialog.Text(id), text);
+    }
+}
+
+TEST_F(QuorvelDialogs, NoticeShowsItsSentenceTwiceAndOnlyOk) {
+    ShownDialog notice(IDD_NOTICE);
+    ASSERT_NE(notice.Handle(), nullptr) << GetLastError();
+    EXPECT_EQ(notice.Text(0), "Error!");
+    EXPECT_FALSE(IsWindowVisible(notice.Handle())) << "the program shows it when needed";
+    ShowWindow(notice.Handle(), SW_SHOWNOACTIVATE);
+    EXPECT_EQ(notice.Font(), std::make_pair(std::string("MS Sans Serif"), 12));
+    const RECT client = notice.Client();
+    const SIZE size = notice.Units(176, 48);
+    EXPECT_EQ(client.right, size.cx);
+    EXPECT_EQ(client.bottom, size.cy);
+    EXPECT_TRUE(IsWindowVisible(notice.Item(IDC_OK)));
+    EXPECT_TRUE(Inside(notice.Place(IDC_OK), client));
+    EXPECT_EQ(LOWORD(SendMessageA(notice.Handle(), DM_GETDEFID, 0, 0)), IDC_OK);
+    EXPECT_FALSE(IsWindowVisible(notice.Item(IDC_CANCEL)));
+    EXPECT_FALSE(IsWindowEnabled(notice.Item(IDC_CANCEL)));
+    // The Japanese sentence as a picture, the English one below it, above the button.
+    HWND picture = FindWindowExA(notice.Handle(), nullptr, "Static", nullptr);
+    ASSERT_NE(picture, nullptr);
+    HBITMAP shown = reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    ASSERT_NE(shown, nullptr) << "the picture shows bitmap 134";
+    BITMAP facts{};
+    GetObjectA(shown, sizeof facts, &facts);
+    EXPECT_EQ(facts.bmWidth, 392);
+    HWND sentence = FindWindowExA(notice.Handle(), picture, "Static", nullptr);
+    ASSERT_NE(sentence, nullptr);
+    char text[64] = {};
+    GetWindowTextA(sentence, text, sizeof text);
+    EXPECT_STREQ(text, "(Japanese does not work in this version!)");
+    EXPECT_TRUE(IsWindowVisible(sentence));
+    RECT line = {};
+    GetWindowRect(sentence, &line);
+    MapWindowPoints(nullptr, notice.Handle(), reinterpret_cast<POINT*>(&line), 2);
+    EXPECT_TRUE(Inside(line, client));
+    EXPECT_LE(line.bottom, notice.Place(IDC_OK).top);
 }
 
 TEST(QuorvelResources, InitialListEntriesAreSingleByteTexts) {
@@ -201,43 +360,6 @@ TEST(QuorvelResources, ProgramIconInBothSizes) {
     const auto* bytes = static_cast<const uint8_t*>(group.data);
     EXPECT_EQ(bytes[4], 2);
     EXPECT_EQ((std::vector<int>{bytes[6], bytes[6 + 14]}), (std::vector<int>{32, 16}));
-}
-
-INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
-TEST(QuorvelResources, DialogsCreateWithEveryControl) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-    ASSERT_TRUE(InitCommonControlsEx(&classes));
-
-    HWND options =
-        CreateDialogParamA(Program(), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, NoHandling, 0);
-    ASSERT_NE(options, nullptr) << GetLastError();
-    for (const Control& control : kOptionsControls) {
-        HWND child = GetDlgItem(options, control.id);
-        ASSERT_NE(child, nullptr) << control.id;
-        EXPECT_TRUE(IsWindowVisible(child)) << control.id;
-    }
-    char className[64] = {};
-    GetClassNameA(GetDlgItem(options, IDC_FRAMERATE), className, sizeof className);
-    EXPECT_STREQ(className, "msctls_trackbar32");
-    DestroyWindow(options);
-
-    HWND notice =
-        CreateDialogParamA(Program(), MAKEINTRESOURCEA(IDD_NOTICE), nullptr, NoHandling, 0);
-    ASSERT_NE(notice, nullptr) << GetLastError();
-    HWND cancel = GetDlgItem(notice, IDC_CANCEL);
-    EXPECT_FALSE(IsWindowVisible(cancel));
-    EXPECT_FALSE(IsWindowEnabled(cancel));
-    HWND picture = FindWindowExA(notice, nullptr, "Static", nullptr);
-    ASSERT_NE(picture, nullptr);
-    HBITMAP shown = reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    ASSERT_NE(shown, nullptr) << "the picture shows bitmap 134";
-    BITMAP facts{};
-    GetObjectA(shown, sizeof facts, &facts);
-    EXPECT_EQ(facts.bmWidth, 392);
-    DestroyWindow(notice);
 }
 
 }  // namespace
