@@ -4,7 +4,7 @@
 // a static single-byte Windows-1252 string that stays valid for the program's life: the
 // owner-drawn language list keeps pointers to its entries' texts.
 
-#include "QuorvelRes.h"
+#include "res/QuorvelRes.h"
 
 // Positions of the language list; the language in force is its selected position.
 enum Language : int {

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "CpuIdentity.h"
-#include "KSysInfo.h"
-#include "KTimer.h"
+#include "win32/KSysInfo.h"
+#include "win32/KTimer.h"
 
 namespace {
 

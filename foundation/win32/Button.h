@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Window.h"
+#include "win32/Window.h"
 
 // A push button, check box or radio button ("BUTTON").
 class Button : public Window {

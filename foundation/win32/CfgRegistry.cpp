@@ -19,7 +19,7 @@
 #include "KCfgNode.h"
 #include "KCfgRegistry.h"
 #include "KRegLocation.h"
-#include "RegKey.h"
+#include "win32/RegKey.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Window.h"
+#include "win32/Window.h"
 
 // A combo box ("COMBOBOX"). Positions are 0-based; CB_ERR (-1) means none or failure.
 class ComboBox : public Window {

@@ -1,4 +1,4 @@
-#include "CpuProbe.h"
+#include "win32/CpuProbe.h"
 
 // Kept apart from <windows.h>: its intrinsics header declares a __cpuid of its own.
 #include <cpuid.h>

@@ -1,4 +1,4 @@
-#include "DialogBase.h"
+#include "win32/DialogBase.h"
 
 INT_PTR DialogBase::RunModal(HWND owner, HINSTANCE instance) {
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(resourceId_), owner, DialogProc,

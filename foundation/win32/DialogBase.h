@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "Window.h"
+#include "win32/Window.h"
 
 // A modal dialog from a dialog template resource. The dialog procedure finds the object through
 // GWLP_USERDATA (stored at WM_INITDIALOG) and hands each message to a small virtual hook. The

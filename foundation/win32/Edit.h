@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Window.h"
+#include "win32/Window.h"
 
 // An edit control ("EDIT"); its text goes through Window::SetText and GetText.
 class Edit : public Window {

@@ -1,13 +1,13 @@
-#include "KSysInfo.h"
+#include "win32/KSysInfo.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
 #include "ClockMath.h"
-#include "CpuProbe.h"
 #include "MemoryFigures.h"
-#include "PerformanceCounter.h"
+#include "win32/CpuProbe.h"
+#include "win32/PerformanceCounter.h"
 
 char KSysInfo::processorName[kProcessorNameSize] = {};
 

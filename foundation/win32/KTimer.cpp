@@ -1,7 +1,7 @@
-#include "KTimer.h"
+#include "win32/KTimer.h"
 
 #include "ClockMath.h"
-#include "PerformanceCounter.h"
+#include "win32/PerformanceCounter.h"
 
 int64_t KTimer::Milliseconds() {
     return CounterToMilliseconds(PerformanceCounterNow(), PerformanceCounterFrequency());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Window.h"
+#include "win32/Window.h"
 
 // A list box ("LISTBOX"). Positions are 0-based; LB_ERR (-1) means none or failure.
 class ListBox : public Window {

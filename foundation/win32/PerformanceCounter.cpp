@@ -1,4 +1,4 @@
-#include "PerformanceCounter.h"
+#include "win32/PerformanceCounter.h"
 
 #include <windows.h>
 

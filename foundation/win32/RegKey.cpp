@@ -1,4 +1,4 @@
-#include "RegKey.h"
+#include "win32/RegKey.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "Window.h"
+#include "win32/Window.h"
 
 // A trackbar ("msctls_trackbar32"). The control keeps its position inside its range: a new range
 // or position outside it is clamped by the control itself. Bounds and position are full signed

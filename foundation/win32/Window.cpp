@@ -1,4 +1,4 @@
-#include "Window.h"
+#include "win32/Window.h"
 
 KStr Window::GetText() const {
     return TextUpTo(GetWindowTextLengthA(hwnd_),

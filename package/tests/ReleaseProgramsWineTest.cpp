@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TweakDialogRes.h"
+#include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
 
 // The programs of the release package as Windows sees them, run by fresh-prefix.sh against the

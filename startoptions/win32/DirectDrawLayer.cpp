@@ -1,4 +1,4 @@
-#include "DirectDrawLayer.h"
+#include "win32/DirectDrawLayer.h"
 
 #include <windows.h>
 // windows.h first: the DirectX headers rely on its types.
@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "ComPtr.h"
+#include "win32/ComPtr.h"
 
 // The portable caps block mirrors DirectX 7's DDCAPS byte for byte.
 static_assert(sizeof(DDCAPS_DX7) == DdCapsBlock::kSize);

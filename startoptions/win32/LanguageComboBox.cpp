@@ -1,4 +1,4 @@
-#include "LanguageComboBox.h"
+#include "win32/LanguageComboBox.h"
 
 #include <cstring>
 

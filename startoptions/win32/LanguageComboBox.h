@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ComboBox.h"
+#include "win32/ComboBox.h"
 
 // The language list: an owner-drawn drop-down list that keeps no strings of its own. Each item's
 // data points at its text, which must outlive the item (the program passes static texts). The

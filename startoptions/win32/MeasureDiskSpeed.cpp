@@ -1,11 +1,11 @@
-#include "MeasureDiskSpeed.h"
+#include "win32/MeasureDiskSpeed.h"
 
 #include <windows.h>
 
 #include <optional>
 
 #include "DiskBenchmark.h"
-#include "KTimer.h"
+#include "win32/KTimer.h"
 
 namespace {
 

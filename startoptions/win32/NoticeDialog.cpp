@@ -1,6 +1,6 @@
-#include "NoticeDialog.h"
+#include "win32/NoticeDialog.h"
 
-#include "QuorvelRes.h"
+#include "res/QuorvelRes.h"
 
 NoticeDialog::NoticeDialog() : DialogBase(IDD_NOTICE) {}
 

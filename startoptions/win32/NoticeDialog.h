@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogBase.h"
-#include "GdiHandles.h"
+#include "win32/DialogBase.h"
+#include "win32/GdiHandles.h"
 
 // Dialog 135: Japanese is not available in this version. Shown modally over the options dialog
 // when Japanese is chosen; every control, the OK button included, sits on white.

@@ -1,13 +1,13 @@
-#include "StartOptionsApp.h"
+#include "win32/StartOptionsApp.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "CommandLine.h"
-#include "DirectDrawLayer.h"
-#include "KSysInfo.h"
-#include "StartOptionsDialog.h"
+#include "win32/DirectDrawLayer.h"
+#include "win32/KSysInfo.h"
+#include "win32/StartOptionsDialog.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // program icon when minimised, and the owner-drawn language list.
 #include <algorithm>
 
-#include "NoticeDialog.h"
-#include "QuorvelRes.h"
-#include "StartOptionsDialog.h"
+#include "res/QuorvelRes.h"
+#include "win32/NoticeDialog.h"
+#include "win32/StartOptionsDialog.h"
 
 namespace {
 

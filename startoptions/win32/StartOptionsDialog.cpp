@@ -1,13 +1,13 @@
-#include "StartOptionsDialog.h"
+#include "win32/StartOptionsDialog.h"
 
 #include "CommandLine.h"
 #include "DialogInitData.h"
-#include "MeasureDiskSpeed.h"
-#include "ModuleResource.h"
-#include "NoticeDialog.h"
-#include "QuorvelRes.h"
 #include "StartSettings.h"
-#include "WaitCursor.h"
+#include "res/QuorvelRes.h"
+#include "win32/MeasureDiskSpeed.h"
+#include "win32/ModuleResource.h"
+#include "win32/NoticeDialog.h"
+#include "win32/WaitCursor.h"
 
 StartOptionsDialog::StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers,
                                        const KStr& commandLine)

@@ -4,21 +4,21 @@
 
 #include <cstdint>
 
-#include "Button.h"
-#include "ComboBox.h"
-#include "DialogBase.h"
 #include "DisplayCatalogue.h"
 #include "DisplayChoice.h"
 #include "DisplayDriverLayer.h"
-#include "Edit.h"
-#include "GdiHandles.h"
 #include "KStr.h"
-#include "KSysInfo.h"
-#include "LanguageComboBox.h"
 #include "Localisation.h"
-#include "Static.h"
 #include "SystemRating.h"
-#include "Trackbar.h"
+#include "win32/Button.h"
+#include "win32/ComboBox.h"
+#include "win32/DialogBase.h"
+#include "win32/Edit.h"
+#include "win32/GdiHandles.h"
+#include "win32/KSysInfo.h"
+#include "win32/LanguageComboBox.h"
+#include "win32/Static.h"
+#include "win32/Trackbar.h"
 
 // The options dialog (resource 102), the whole user interface of the start-options program.
 // It is shown empty; on the first tick of its start-up timer it measures the machine, lists the

@@ -1,7 +1,7 @@
 // The Adapter, Device and Screen Mode lists of the options dialog. The rules are in
 // DisplayLists; here they meet the controls. Item positions are catalogue indices.
 #include "DisplayLists.h"
-#include "StartOptionsDialog.h"
+#include "win32/StartOptionsDialog.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The options dialog's settings: the ratings, filling the controls from the store, storing them
 // on OK, the recommendation, and the texts of the selected language.
 #include "KCfgTree.h"
-#include "QuorvelRes.h"
-#include "StartOptionsDialog.h"
 #include "StartSettings.h"
+#include "res/QuorvelRes.h"
+#include "win32/StartOptionsDialog.h"
 
 void StartOptionsDialog::ComputeRatings() {
     int32_t ratingDisk = ratings.ratingDisk;

@@ -4,12 +4,12 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "DirectDrawLayer.h"
 #include "DisplayCatalogue.h"
-#include "KSysInfo.h"
-#include "KTimer.h"
-#include "MeasureDiskSpeed.h"
 #include "SystemRating.h"
+#include "win32/DirectDrawLayer.h"
+#include "win32/KSysInfo.h"
+#include "win32/KTimer.h"
+#include "win32/MeasureDiskSpeed.h"
 
 namespace {
 

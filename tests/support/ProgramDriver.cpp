@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "Cp1252.h"
-#include "QuorvelRes.h"
+#include "res/QuorvelRes.h"
 
 namespace {
 

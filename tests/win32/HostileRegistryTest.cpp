@@ -14,7 +14,7 @@
 #include "HostileKey.h"
 #include "StoreComparison.h"
 #include "SystemRating.h"
-#include "TweakDialogRes.h"
+#include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "TweakDialog.h"
+#include "win32/TweakDialog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();  // registers the trackbar class

@@ -1,10 +1,10 @@
-#include "TweakDialog.h"
+#include "win32/TweakDialog.h"
 
 #include <iterator>
 
-#include "TweakDialogRes.h"
 #include "TweakPersistence.h"
 #include "TweakView.h"
+#include "res/TweakDialogRes.h"
 
 namespace {
 

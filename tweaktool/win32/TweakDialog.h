@@ -8,14 +8,14 @@
 
 #include <cstdint>
 
-#include "Button.h"
-#include "DialogBase.h"
-#include "Edit.h"
-#include "GdiHandles.h"
-#include "ListBox.h"
-#include "Static.h"
-#include "Trackbar.h"
 #include "TweakParameter.h"
+#include "win32/Button.h"
+#include "win32/DialogBase.h"
+#include "win32/Edit.h"
+#include "win32/GdiHandles.h"
+#include "win32/ListBox.h"
+#include "win32/Static.h"
+#include "win32/Trackbar.h"
 
 class TweakDialog : public DialogBase {
 public:

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "Button.h"
-#include "ComboBox.h"
-#include "Edit.h"
-#include "GdiHandles.h"
-#include "ListBox.h"
-#include "Trackbar.h"  // with <commctrl.h>
+#include "win32/Button.h"
+#include "win32/ComboBox.h"
+#include "win32/Edit.h"
+#include "win32/GdiHandles.h"
+#include "win32/ListBox.h"
+#include "win32/Trackbar.h"  // with <commctrl.h>
 
 namespace {
 

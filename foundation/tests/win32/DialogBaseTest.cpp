@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "DialogBase.h"
 #include "DialogTestRes.h"
-#include "GdiHandles.h"
+#include "win32/DialogBase.h"
+#include "win32/GdiHandles.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // beside Quorvel.exe -automatic.
 #include <windows.h>
 
-#include "DialogBase.h"
-#include "QuorvelRes.h"
+#include "res/QuorvelRes.h"
+#include "win32/DialogBase.h"
 
 namespace {
 

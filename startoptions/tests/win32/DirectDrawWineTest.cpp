@@ -5,9 +5,9 @@
 #include <cctype>
 #include <tuple>
 
-#include "DirectDrawLayer.h"
 #include "DisplayCatalogue.h"
 #include "SystemRating.h"
+#include "win32/DirectDrawLayer.h"
 
 namespace {
 

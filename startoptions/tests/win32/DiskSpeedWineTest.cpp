@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "DiskBenchmark.h"
-#include "MeasureDiskSpeed.h"
+#include "win32/MeasureDiskSpeed.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "QuorvelRes.h"
 #include "SystemRating.h"
+#include "res/QuorvelRes.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
 

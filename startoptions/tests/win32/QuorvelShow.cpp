@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "QuorvelRes.h"
+#include "res/QuorvelRes.h"
 #include "support/ProgramDriver.h"
 #include "support/ReadyFile.h"
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "DialogInitData.h"
-#include "ModuleResource.h"
-#include "QuorvelRes.h"
+#include "res/QuorvelRes.h"
+#include "win32/ModuleResource.h"
 
 // The compiled resources of the start-options program, read back from this test program, which
 // links the same resource object as the program.

@@ -12,13 +12,13 @@
 #include <thread>
 #include <vector>
 
-#include "KSysInfo.h"
-#include "QuorvelRes.h"
 #include "ScriptedCatalogues.h"
-#include "StartOptionsDialog.h"
+#include "res/QuorvelRes.h"
 #include "support/DialogDriver.h"
 #include "support/SettingsKey.h"
 #include "support/Wait.h"
+#include "win32/KSysInfo.h"
+#include "win32/StartOptionsDialog.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "TweakDialogRes.h"
+#include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
 #include "support/ReadyFile.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "TweakDialogRes.h"
+#include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
 
