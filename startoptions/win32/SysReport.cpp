@@ -3,6 +3,9 @@
 // step took), without the dialog. A development aid built from the program's own code.
 #include <cinttypes>
 #include <cstdio>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "DisplayCatalogue.h"
 #include "SystemRating.h"
@@ -13,12 +16,27 @@
 
 namespace {
 
-struct StepTimes {
-    int64_t sysInfo = 0;
-    int64_t disk = 0;
-    int64_t cpu = 0;
-    int64_t enumeration = 0;
-    int64_t ratings = 0;
+// How long each step of the measurement took, in the order they ran.
+class StepClock {
+public:
+    // Runs step and notes its time under name.
+    template <typename Step>
+    void Time(const char* name, const Step& step) {
+        const int64_t start = KTimer::Milliseconds();
+        step();
+        times_.push_back({name, KTimer::Milliseconds() - start});
+    }
+    void Print() const {
+        const char* separator = "\nTimes (ms): ";
+        for (const auto& [name, ms] : times_) {
+            std::printf("%s%s %" PRId64, separator, name, ms);
+            separator = ", ";
+        }
+        std::printf(" (KSysInfo with its 100 ms of clock measuring)\n");
+    }
+
+private:
+    std::vector<std::pair<const char*, int64_t>> times_;
 };
 
 void PrintRatings(const SystemRatings& r, const Presets& presets) {
@@ -66,51 +84,30 @@ void PrintCatalogue(const DisplayCatalogue& adapters) {
     }
 }
 
-void PrintTimes(const StepTimes& t) {
-    std::printf("\nTimes (ms): KSysInfo %" PRId64 " (100 measuring), MeasureDiskSpeed %" PRId64
-                ", MeasureCpuSpeed %" PRId64 ", EnumerateAdapters %" PRId64
-                ", ComputeRatings %" PRId64 "\n",
-                t.sysInfo, t.disk, t.cpu, t.enumeration, t.ratings);
-}
-
 }  // namespace
 
 int main() {
-    StepTimes times;
-    int64_t start = KTimer::Milliseconds();
-    KSysInfo sysInfo;
-    int64_t now = KTimer::Milliseconds();
-    times.sysInfo = now - start;
-
-    start = now;
-    int32_t ratingDisk = MeasureDiskSpeed();
-    now = KTimer::Milliseconds();
-    times.disk = now - start;
-
-    start = now;
-    sysInfo.MeasureCpuSpeed();
-    now = KTimer::Milliseconds();
-    times.cpu = now - start;
-
-    start = now;
+    StepClock clock;
+    std::unique_ptr<KSysInfo> sysInfo;
+    clock.Time("KSysInfo", [&] { sysInfo = std::make_unique<KSysInfo>(); });
+    int32_t ratingDisk = 0;
+    clock.Time("MeasureDiskSpeed", [&] { ratingDisk = MeasureDiskSpeed(); });
+    clock.Time("MeasureCpuSpeed", [&] { sysInfo->MeasureCpuSpeed(); });
     DirectDrawLayer layer;
     DisplayCatalogue adapters;
-    EnumerateAdapters(layer, adapters);
-    now = KTimer::Milliseconds();
-    times.enumeration = now - start;
-
-    start = now;
-    SystemRatings ratings =
-        ComputeRatings(sysInfo.clock, sysInfo.availablePhysicalMemory, adapters, ratingDisk);
-    now = KTimer::Milliseconds();
-    times.ratings = now - start;
+    clock.Time("EnumerateAdapters", [&] { EnumerateAdapters(layer, adapters); });
+    SystemRatings ratings;
+    clock.Time("ComputeRatings", [&] {
+        ratings =
+            ComputeRatings(sysInfo->clock, sysInfo->availablePhysicalMemory, adapters, ratingDisk);
+    });
 
     std::printf("%s\n",
-                RatingSummaryText(sysInfo.osName, sysInfo.systemLanguageEnglish,
-                                  sysInfo.processorText, sysInfo.totalPhysicalMemory, ratings)
+                RatingSummaryText(sysInfo->osName, sysInfo->systemLanguageEnglish,
+                                  sysInfo->processorText, sysInfo->totalPhysicalMemory, ratings)
                     .Text());
     PrintRatings(ratings, RecommendedPresets(ratings));
     PrintCatalogue(adapters);
-    PrintTimes(times);
+    clock.Print();
     return 0;
 }
