@@ -245,11 +245,21 @@ TEST_F(QuorvelDialogs, OptionsDialogControlsAreOfTheirKind) {
     // The texts before the localisation replaces them.
     for (auto [id, text] :
          {std::pair{IDC_OK, "OK"}, std::pair{IDC_CANCEL, "Cancel"},
+          std::pair{IDC_LANGUAGE_LABEL, "Language"},
           std::pair{IDC_GRAPHICS_GROUP, "Graphics settings"},
-          std::pair{IDC_DETAIL_GROUP, "Detail settings"}, std::pair{IDC_ADAPTER_LABEL, "Adapter"},
-          std::pair{IDC_FULL_SCREEN, "Full screen"},
-          std::pair{IDC_TCL_DEFINES_LABEL, "Tcl Defines"}}) {
+          std::pair{IDC_ADAPTER_LABEL, "Adapter"}, std::pair{IDC_DEVICE_LABEL, "Device"},
+          std::pair{IDC_SCREEN_MODE_LABEL, "Screen Mode"},
+          std::pair{IDC_FULL_SCREEN, "Full screen"}, std::pair{IDC_DETAIL_GROUP, "Detail settings"},
+          std::pair{IDC_OBJECTS_LABEL, "Objects"}, std::pair{IDC_LANDSCAPE_LABEL, "Landscape"},
+          std::pair{IDC_TEXTURE_LABEL, "Texture"}, std::pair{IDC_FRAMERATE_LABEL, "Framerate"},
+          std::pair{IDC_FRAMERATE_VALUE, ""}, std::pair{IDC_DEFAULTS, "Default"},
+          std::pair{IDC_RATING, ""}, std::pair{IDC_TCL_DEFINES_LABEL, "Tcl Defines"}}) {
         EXPECT_EQ(dialog.Text(id), text);
+    }
+    // Tab reaches every control a player uses, and no label.
+    for (int id : kOptionsControls) {
+        const bool used = dialog.ClassOf(id) != "Static";
+        EXPECT_EQ((dialog.Style(id) & WS_TABSTOP) != 0, used) << id;
     }
 }
 
