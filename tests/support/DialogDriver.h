@@ -68,6 +68,10 @@ public:
     // Moves the slider as dragging does; the control sends no notification.
     void MoveSlider(int id, int position) const;
 
+    // A tick of the dialog's timer, delivered now: whatever the dialog does on it is done when
+    // this returns, so that no test has to sleep for a timer period.
+    void Tick(UINT_PTR timer) const { Send(0, WM_TIMER, timer); }
+
     // Sends a message to control id (0: the dialog) and returns its answer; -1 when the window
     // did not answer in time.
     LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

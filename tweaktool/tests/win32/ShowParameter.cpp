@@ -6,7 +6,6 @@
 // Exits 0 on success, 1 when the dialog does not appear, 2 on bad arguments.
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
@@ -23,11 +22,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     tinkrel.KeepRunning();
+    // Each poll (timer 1) delivered at once: first the selected row's own position, then the
+    // default; the poll takes only a position that differs from the one it saw last.
     for (int row = 1; row < dialog.EntryCount(IDC_PARAMETER_LIST); ++row) {
         dialog.ClickRow(IDC_PARAMETER_LIST, row);
+        dialog.Tick(1);
         dialog.Press(IDC_DEFAULT);
-        const std::string wanted = std::to_string(dialog.SliderPos(IDC_SLIDER));
-        WaitFor([&] { return dialog.Text(IDC_CURRENT) == wanted; });
+        dialog.Tick(1);
     }
     dialog.Press(IDC_SAVE);
     dialog.ClickRow(IDC_PARAMETER_LIST, std::atoi(argv[2]));

@@ -40,7 +40,7 @@ protected:
     }
     // One tick of the slider poll, delivered now (the dialog doesn't look at the timer's id):
     // whatever the poll would change has changed when it returns.
-    void RunPoll() const { dialog_.Send(0, WM_TIMER, 1); }
+    void RunPoll() const { dialog_.Tick(1); }
     // Closes the dialog with button id, or the close box for 0; true when the program then ends.
     bool Close(int id) const {
         dialog_.PostClose(id);
