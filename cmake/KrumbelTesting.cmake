@@ -63,6 +63,19 @@ elseif(NOT CMAKE_CROSSCOMPILING)
     include(GoogleTest)
 endif()
 
+# The properties every Wine test shares: the session fixture, skipping where Wine can't run, the
+# timeout (default_timeout unless given) and an optional resource lock.
+function(krumbel_wine_test_properties name timeout default_timeout lock)
+    if(NOT timeout)
+        set(timeout ${default_timeout})
+    endif()
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${timeout}
+                         SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
+    if(lock)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${lock}")
+    endif()
+endfunction()
+
 # Registers an existing cross-built program as a test run under Wine.
 #   krumbel_wine_test(NAME <test> TARGET <target> [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_wine_test)
@@ -70,36 +83,23 @@ function(krumbel_wine_test)
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
-    if(NOT T_TIMEOUT)
-        set(T_TIMEOUT 120)
-    endif()
     add_test(NAME ${T_NAME}
              COMMAND ${KRUMBEL_WINE_RUN} ${KRUMBEL_WINE_STATE} $<TARGET_FILE:${T_TARGET}> ${T_ARGS})
-    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
-                         SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
-    if(T_RESOURCE_LOCK)
-        set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
-    endif()
+    krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 120 "${T_RESOURCE_LOCK}")
 endfunction()
 
 # Registers a shell script that drives Windows programs through cmake/wine-run. The script gets
 # KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE in its environment, and the given ARGS.
-#   krumbel_wine_script(NAME <test> SCRIPT <file> [ARGS ...] [DEPENDS targets] [RESOURCE_LOCK ...])
+#   krumbel_wine_script(NAME <test> SCRIPT <file> [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_wine_script)
     cmake_parse_arguments(T "" "NAME;SCRIPT;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
-    if(NOT T_TIMEOUT)
-        set(T_TIMEOUT 180)
-    endif()
     add_test(NAME ${T_NAME} COMMAND sh ${T_SCRIPT} ${T_ARGS})
-    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
-        SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE}
-        ENVIRONMENT "KRUMBEL_WINE_RUN=${KRUMBEL_WINE_RUN};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
-    if(T_RESOURCE_LOCK)
-        set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
-    endif()
+    krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 180 "${T_RESOURCE_LOCK}")
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT
+        "KRUMBEL_WINE_RUN=${KRUMBEL_WINE_RUN};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
 endfunction()
 
 # Checks that a Windows program imports only Windows' own DLLs and none of msvcrt's printf
