@@ -13,8 +13,8 @@
 
 #include "HostileKey.h"
 #include "StoreComparison.h"
-#include "SystemRating.h"
 #include "res/TweakDialogRes.h"
+#include "support/ExpectedProposal.h"
 #include "support/ProgramDriver.h"
 
 namespace {
@@ -134,24 +134,20 @@ protected:
         return ended && quorvel.ExitCode() == 0;
     }
 
-    // Quorvel's ratings as stored: decimal numbers from 0 to 100, expected as they are.
-    static SystemRatings StoredRatings(const Snapshot& after, OwnValues& own) {
-        SystemRatings ratings;
-        int32_t* fields[] = {&ratings.ratingCpu, &ratings.ratingMem, &ratings.ratingGfx,
-                             &ratings.ratingDisk};
+    // Quorvel's ratings as stored: decimal numbers from 0 to 100, expected as they are; and the
+    // proposal they give.
+    static ExpectedProposal StoredRatings(const Snapshot& after, OwnValues& own) {
+        int ratings[4] = {};
         const char* names[] = {"RatingCPU", "RatingMem", "RatingGfx", "RatingDsk"};
         for (int i = 0; i < 4; ++i) {
             const StoredValue* value = FindValue(after, {L"Performance", Widen(names[i])});
             std::string text = value != nullptr ? TextOf(*value) : "(missing)";
-            *fields[i] = std::atoi(text.c_str());
-            EXPECT_TRUE(*fields[i] >= 0 && *fields[i] <= 100 && text == std::to_string(*fields[i]))
+            ratings[i] = std::atoi(text.c_str());
+            EXPECT_TRUE(ratings[i] >= 0 && ratings[i] <= 100 && text == std::to_string(ratings[i]))
                 << names[i] << " = \"" << text << "\"";
-            own[{L"Performance", Widen(names[i])}] = StoredSz(std::to_string(*fields[i]));
+            own[{L"Performance", Widen(names[i])}] = StoredSz(std::to_string(ratings[i]));
         }
-        ratings.ratingAverage = AverageRating(ratings.ratingCpu, ratings.ratingMem,
-                                              ratings.ratingGfx, ratings.ratingDisk);
-        ratings.recommendedFramerate = RecommendedFramerate(ratings.ratingAverage);
-        return ratings;
+        return ProposalForRatings(ratings[0], ratings[1], ratings[2], ratings[3]);
     }
 
     void ExpectOnlyOwnValuesChanged(const Snapshot& after, const OwnValues& own) {
@@ -180,14 +176,13 @@ TEST_F(HostileRegistry, QuorvelDefaultsStoresTheRecommendationAndNothingElse) {
     Snapshot after = SettingsKey();
     OwnValues own;
     Expect(QuorvelInputs(), own);
-    SystemRatings ratings = StoredRatings(after, own);
-    Presets presets = RecommendedPresets(ratings);
+    ExpectedProposal presets = StoredRatings(after, own);
     own[{L"", L"TclDefines"}] = StoredSz("FULL");
     own[{L"Screen", L"Fullscreen"}] = StoredSz("1");
     own[{L"Performance", L"TextureQuality"}] = StoredSz(std::to_string(presets.texture));
     own[{L"Performance", L"LandscapeQuality"}] = StoredSz(std::to_string(presets.landscape));
     own[{L"Performance", L"ObjectQuality"}] = StoredSz(std::to_string(presets.objects));
-    own[{L"Performance", L"MaxFramerate"}] = StoredSz(std::to_string(ratings.recommendedFramerate));
+    own[{L"Performance", L"MaxFramerate"}] = StoredSz(std::to_string(presets.framerate));
     ExpectOnlyOwnValuesChanged(after, own);
 }
 

@@ -9,8 +9,8 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "SystemRating.h"
 #include "res/QuorvelRes.h"
+#include "support/ExpectedProposal.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
 
@@ -37,23 +37,11 @@ int StoredInt(const Values& values, const std::string& path) {
     return std::atoi(StoredText(values, path).c_str());
 }
 
-// The ratings a run stored, and what the recommendation makes of them.
-struct Recommendation {
-    SystemRatings ratings;
-    Presets presets;
-};
-
-Recommendation RecommendationFor(const Values& values) {
-    Recommendation r;
-    r.ratings.ratingCpu = StoredInt(values, "Performance\\RatingCPU");
-    r.ratings.ratingMem = StoredInt(values, "Performance\\RatingMem");
-    r.ratings.ratingGfx = StoredInt(values, "Performance\\RatingGfx");
-    r.ratings.ratingDisk = StoredInt(values, "Performance\\RatingDsk");
-    r.ratings.ratingAverage = AverageRating(r.ratings.ratingCpu, r.ratings.ratingMem,
-                                            r.ratings.ratingGfx, r.ratings.ratingDisk);
-    r.ratings.recommendedFramerate = RecommendedFramerate(r.ratings.ratingAverage);
-    r.presets = RecommendedPresets(r.ratings);
-    return r;
+// The proposal for the ratings a run stored.
+ExpectedProposal RecommendationFor(const Values& values) {
+    return ProposalForRatings(
+        StoredInt(values, "Performance\\RatingCPU"), StoredInt(values, "Performance\\RatingMem"),
+        StoredInt(values, "Performance\\RatingGfx"), StoredInt(values, "Performance\\RatingDsk"));
 }
 
 class QuorvelProgram : public ::testing::Test {
@@ -73,7 +61,7 @@ protected:
 
 TEST_F(QuorvelProgram, FirstRunStoresTheProposedSettings) {
     Values stored = RunAutomatic("-automatic");
-    Recommendation r = RecommendationFor(stored);
+    ExpectedProposal r = RecommendationFor(stored);
     // Every key also gets its (empty) default value.
     Values expected = {
         {"", Sz("")},
@@ -87,20 +75,19 @@ TEST_F(QuorvelProgram, FirstRunStoresTheProposedSettings) {
         {"Screen\\Height", Sz("768")},
         {"Screen\\TnL", Sz("0")},
         {"Screen\\Fullscreen", Sz("1")},
-        {"Performance\\TextureQuality", Sz(std::to_string(r.presets.texture))},
-        {"Performance\\LandscapeQuality", Sz(std::to_string(r.presets.landscape))},
-        {"Performance\\ObjectQuality", Sz(std::to_string(r.presets.objects))},
-        {"Performance\\MaxFramerate", Sz(std::to_string(r.ratings.recommendedFramerate))},
-        {"Performance\\RatingCPU", Sz(std::to_string(r.ratings.ratingCpu))},
-        {"Performance\\RatingMem", Sz(std::to_string(r.ratings.ratingMem))},
-        {"Performance\\RatingGfx", Sz(std::to_string(r.ratings.ratingGfx))},
-        {"Performance\\RatingDsk", Sz(std::to_string(r.ratings.ratingDisk))},
+        {"Performance\\TextureQuality", Sz(std::to_string(r.texture))},
+        {"Performance\\LandscapeQuality", Sz(std::to_string(r.landscape))},
+        {"Performance\\ObjectQuality", Sz(std::to_string(r.objects))},
+        {"Performance\\MaxFramerate", Sz(std::to_string(r.framerate))},
     };
-    EXPECT_EQ(stored, expected);
+    // The ratings are the machine's: decimal numbers from 0 to 100.
     for (const char* rating : {"RatingCPU", "RatingMem", "RatingGfx", "RatingDsk"}) {
-        int value = StoredInt(stored, std::string("Performance\\") + rating);
+        std::string path = std::string("Performance\\") + rating;
+        int value = StoredInt(stored, path);
         EXPECT_TRUE(value >= 0 && value <= 100) << rating << " " << value;
+        expected[path] = Sz(std::to_string(value));
     }
+    EXPECT_EQ(stored, expected);
 }
 
 // Wine's adapters, like every display driver since Windows Vista, name their depth buffers per
@@ -234,11 +221,11 @@ TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
     dialog.Press(IDOK);
     EXPECT_TRUE(quorvel.WaitExit());
     Values stored = StoredSettings();
-    Recommendation r = RecommendationFor(stored);
+    ExpectedProposal r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "Language"), "de");
     EXPECT_EQ(StoredText(stored, "TclDefines"), std::string(255, 'x'));
-    EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.presets.texture);
-    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.ratings.recommendedFramerate);
+    EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.texture);
+    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.framerate);
 }
 
 TEST_F(QuorvelProgram, FramerateLabelFollowsTheSlider) {
@@ -367,12 +354,12 @@ TEST_F(QuorvelProgram, TweakToolValuesAloneAreNoFirstRun) {
     StoreSetting("Performance\\ViewDistance", "300");
     StoreSetting("Misc\\Gamma", "12");
     Values stored = RunAutomatic("-automatic");
-    Recommendation r = RecommendationFor(stored);
+    ExpectedProposal r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "TclDefines"), "");
     EXPECT_EQ(StoredText(stored, "Performance\\TextureQuality"), "3");
     EXPECT_EQ(StoredText(stored, "Performance\\LandscapeQuality"), "2");
     EXPECT_EQ(StoredText(stored, "Performance\\ObjectQuality"), "2");
-    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.ratings.recommendedFramerate);
+    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.framerate);
     EXPECT_EQ(StoredText(stored, "Screen\\Fullscreen"), "1");
     EXPECT_EQ(StoredText(stored, "Screen\\Width"), "1024");
     EXPECT_EQ(StoredText(stored, "Performance\\ViewDistance"), "300");
@@ -385,15 +372,15 @@ TEST_F(QuorvelProgram, DefaultsSwitchProposesAllButTheDisplayDevices) {
     StoreSetting("Screen\\Width", "1280");
     StoreSetting("Screen\\Height", "960");
     Values stored = RunAutomatic("-defaults -automatic");
-    Recommendation r = RecommendationFor(stored);
+    ExpectedProposal r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "Screen\\Direct3DGUID"), kRgbGuid);
     EXPECT_EQ(StoredText(stored, "Screen\\Width"), "1024");
     EXPECT_EQ(StoredText(stored, "Screen\\Fullscreen"), "1");
     EXPECT_EQ(StoredText(stored, "TclDefines"), "FULL");
-    EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.presets.texture);
-    EXPECT_EQ(StoredInt(stored, "Performance\\LandscapeQuality"), r.presets.landscape);
-    EXPECT_EQ(StoredInt(stored, "Performance\\ObjectQuality"), r.presets.objects);
-    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.ratings.recommendedFramerate);
+    EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.texture);
+    EXPECT_EQ(StoredInt(stored, "Performance\\LandscapeQuality"), r.landscape);
+    EXPECT_EQ(StoredInt(stored, "Performance\\ObjectQuality"), r.objects);
+    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.framerate);
 }
 
 }  // namespace
