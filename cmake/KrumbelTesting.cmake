@@ -6,7 +6,7 @@ enable_testing()
 # 32-bit code; the 64-bit build of the same sources stands in only where it can't. A build without
 # test programs still checks the import tables of its programs.
 set(KRUMBEL_TESTS AUTO CACHE STRING "Build the test programs: ON, OFF, or AUTO (see above)")
-set(KRUMBEL_WINE32_LOADER /usr/lib/wine/wine)
+set(KRUMBEL_WINE32_LOADER /usr/lib/wine/wine CACHE FILEPATH "The 32-bit Wine loader")
 if(KRUMBEL_TESTS STREQUAL "AUTO")
     if(CMAKE_CROSSCOMPILING)
         execute_process(COMMAND ${KRUMBEL_WINE32_LOADER} --version RESULT_VARIABLE wine32_status
