@@ -9,7 +9,8 @@ class KCfgNode;
 // enough. False when the key can't be opened; root is then unchanged.
 bool LoadRegistry(KCfgNode& root, const char* where);
 
-// Stores root and its subtree into the key named by where, creating the key when missing. False
-// when the key can't be opened or created (nothing is written then), or when any key or value
-// below it could not be created or written (the others are written all the same).
+// Stores root and its subtree into the key named by where, creating the key when missing, and
+// writes only what differs from what is stored there. False when the key can't be opened or
+// created (nothing is written then), or when a key or value below it that had to be created or
+// written could not be (the others are written all the same).
 bool SaveRegistry(const KCfgNode& root, const char* where);

@@ -1,11 +1,16 @@
 // The configuration tree in the registry: the root is the key named by the location, a node
 // with children is a subkey (its value the subkey's default value), a node without children is a
-// REG_SZ value of its parent's key.
+// REG_SZ value of its parent's key, or the default value of a namesake subkey that loading found
+// holding nothing else.
 //
-// Saving writes keys and values in place and deletes nothing, so whatever the tree does not hold
-// (values of other types, names or data beyond the 255-character buffers) survives, and a
-// process that dies during a save loses no subkey. A save goes on past a key or value it can't
-// write and reports the failure at the end. Loading only reads: it asks for read access alone.
+// Saving writes in place and deletes nothing, so whatever the tree does not hold (values of other
+// types, names or data beyond the 255-character buffers) survives, and a process that dies during
+// a save loses no subkey. It writes only what differs from what is stored: a value that is
+// missing, or whose text loading would read differently; an existing key's missing default value
+// counts as empty. A key is opened for writing only when something in it is written, so a
+// read-only key that nothing changes in is no failure. A save goes on past a key or value it
+// can't write and reports the failure at the end. Loading only reads: it asks for read access
+// alone.
 //
 // Reading takes names and data in UTF-16 and converts them to the code page here, exactly or not
 // at all: the A functions would hand out a name or text with characters that the code page lacks
@@ -20,6 +25,7 @@
 #include "KCfgRegistry.h"
 #include "KRegLocation.h"
 #include "win32/RegKey.h"
+#include "win32/SaveKey.h"
 
 namespace {
 
@@ -95,29 +101,43 @@ bool HasSubkey(const RegKey& key, const char* name) {
     return status == ERROR_SUCCESS || status == ERROR_ACCESS_DENIED;
 }
 
-// Whether an empty text under name (null: the default value) of key stands for something that
-// loading left out rather than for an empty value: data of another type, too long or outside
-// the code page, or, where no value has that name, a subkey that held nothing to load.
-bool StandsForUnloaded(const RegKey& key, const char* name) {
-    char stored[kBufferSize];
-    switch (QueryText(key, name, stored)) {
-        case Stored::Unread:
-            return true;
-        case Stored::Nothing:
-            return name != nullptr && name[0] != '\0' && HasSubkey(key, name);
-        case Stored::Text:
-            break;
-    }
-    return false;
+bool IsDefaultValue(const char* name) {
+    return name == nullptr || name[0] == '\0';
 }
 
-// Writes text as REG_SZ value name (null: the default value); false when that fails. An empty
-// text that stands for something loading left out replaces nothing.
-bool WriteText(RegKey& key, const char* name, const KStr& text) {
-    if (text.Length() == 0 && StandsForUnloaded(key, name)) {
+// Whether text must be written as value name (null: the default value) of key, an existing key:
+// the value is missing, or loading would read it as another text. An empty text over data that
+// loading leaves out (another type, too long, outside the code page) stands for that data, not
+// for a change; so does an empty text where the default value is missing.
+bool Differs(const RegKey& key, const char* name, const KStr& text) {
+    char stored[kBufferSize];
+    switch (QueryText(key, name, stored)) {
+        case Stored::Text:
+            return std::strcmp(stored, text.Text()) != 0;
+        case Stored::Unread:
+            return text.Length() > 0;
+        case Stored::Nothing:
+            return text.Length() > 0 || !IsDefaultValue(name);
+    }
+    return true;
+}
+
+// Writes text as REG_SZ value name (null: the default value) of key where it differs from what
+// is stored; false when a needed write fails.
+bool WriteText(SaveKey& key, const char* name, const KStr& text) {
+    if (!key.IsNew() && !Differs(key.Key(), name, text)) {
         return true;
     }
     return key.SetText(name, text.Text()) == ERROR_SUCCESS;
+}
+
+// Whether a node without children named name stands for a subkey of key rather than a value:
+// a subkey that holds nothing but a default value loads as such a node, and stays a key. A value
+// of that name, of whatever type, is the node's own.
+bool StandsForSubkey(const SaveKey& key, const char* name) {
+    char stored[kBufferSize];
+    return !key.IsNew() && !IsDefaultValue(name) &&
+           QueryText(key.Key(), name, stored) == Stored::Nothing && HasSubkey(key.Key(), name);
 }
 
 void ReadKey(const RegKey& key, KCfgNode& node, int depth);
@@ -200,11 +220,11 @@ void ReadKey(const RegKey& key, KCfgNode& node, int depth) {
     ReadValues(key, node);
 }
 
-bool StoreNode(RegKey& parent, const KCfgNode& node);
+bool StoreNode(SaveKey& parent, const KCfgNode& node);
 
 // Stores the children of node into key, each whether or not one before it failed; false when
 // any of them failed.
-bool StoreChildren(RegKey& key, const KCfgNode& node) {
+bool StoreChildren(SaveKey& key, const KCfgNode& node) {
     bool stored = true;
     for (int i = 0; i < node.ChildCount(); ++i) {
         stored = StoreNode(key, *node.Child(i)) && stored;
@@ -212,37 +232,35 @@ bool StoreChildren(RegKey& key, const KCfgNode& node) {
     return stored;
 }
 
-// Stores node into parent: a subkey when it has children (skipped with its subtree when the key
-// can't be created), else a REG_SZ value. False when anything of it was not stored.
-bool StoreNode(RegKey& parent, const KCfgNode& node) {
-    if (node.ChildCount() == 0) {
-        return WriteText(parent, node.Name().Text(), node.Value());
-    }
-    RegKey key;
-    if (key.Create(parent.Handle(), node.Name().Text()) != ERROR_SUCCESS) {
-        return false;
-    }
+// Stores the subtree of node into key, and node's value as the key's default value.
+bool StoreKey(SaveKey& key, const KCfgNode& node) {
     const bool children = StoreChildren(key, node);
     return WriteText(key, nullptr, node.Value()) && children;
 }
 
-// Opens the key that where names, creating it when create is set; false for a file path or
-// when the registry refuses.
-bool OpenLocation(const char* where, bool create, RegKey& key) {
-    KRegLocation location = ParseRegLocation(where);
-    if (location.root == KRegRoot::None) {
-        return false;
+// Stores node into parent: a subkey when it has children or stands for one (skipped with its
+// subtree when the key can't be opened or created), else a REG_SZ value. False when anything of
+// it that had to be written was not.
+bool StoreNode(SaveKey& parent, const KCfgNode& node) {
+    const char* name = node.Name().Text();
+    const bool subkey = node.ChildCount() > 0 || StandsForSubkey(parent, name);
+    if (!subkey) {
+        return WriteText(parent, name, node.Value());
     }
-    HKEY root = RootKey(location.root);
-    const char* path = location.keyPath.Text();
-    return (create ? key.Create(root, path) : key.Open(root, path)) == ERROR_SUCCESS;
+    if (node.ChildCount() == 0 && node.Value().Length() == 0) {
+        return true;  // an empty default value, or one loading couldn't read: nothing to write
+    }
+    SaveKey key;
+    return key.OpenSubkey(parent, name) == ERROR_SUCCESS && StoreKey(key, node);
 }
 
 }  // namespace
 
 bool LoadRegistry(KCfgNode& root, const char* where) {
+    const KRegLocation location = ParseRegLocation(where);
     RegKey key;
-    if (!OpenLocation(where, false, key)) {
+    if (location.root == KRegRoot::None ||
+        key.Open(RootKey(location.root), location.keyPath.Text()) != ERROR_SUCCESS) {
         return false;
     }
     ReadKey(key, root, 0);
@@ -250,10 +268,11 @@ bool LoadRegistry(KCfgNode& root, const char* where) {
 }
 
 bool SaveRegistry(const KCfgNode& root, const char* where) {
-    RegKey key;
-    if (!OpenLocation(where, true, key)) {
+    const KRegLocation location = ParseRegLocation(where);
+    SaveKey key;
+    if (location.root == KRegRoot::None ||
+        key.OpenLocation(RootKey(location.root), location.keyPath.Text()) != ERROR_SUCCESS) {
         return false;
     }
-    const bool children = StoreChildren(key, root);
-    return WriteText(key, nullptr, root.Value()) && children;
+    return StoreKey(key, root);
 }

@@ -11,22 +11,30 @@ RegKey& RegKey::operator=(RegKey&& other) noexcept {
 }
 
 LONG RegKey::Open(HKEY parent, const char* name) {
+    return OpenWith(parent, name, KEY_READ);
+}
+
+LONG RegKey::OpenForWriting(HKEY parent, const char* name) {
+    return OpenWith(parent, name, KEY_WRITE);
+}
+
+LONG RegKey::OpenWith(HKEY parent, const char* name, REGSAM access) {
     HKEY opened = nullptr;
-    LONG status = RegOpenKeyExA(parent, name, 0, KEY_READ, &opened);
-    if (status == ERROR_SUCCESS) {
-        Close();
-        key_ = opened;
-    }
-    return status;
+    const LONG status = RegOpenKeyExA(parent, name, 0, access, &opened);
+    return Hold(status, opened);
 }
 
 LONG RegKey::Create(HKEY parent, const char* name) {
     HKEY created = nullptr;
-    LONG status = RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
+    const LONG status = RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                        KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
+    return Hold(status, created);
+}
+
+LONG RegKey::Hold(LONG status, HKEY key) {
     if (status == ERROR_SUCCESS) {
         Close();
-        key_ = created;
+        key_ = key;
     }
     return status;
 }

@@ -18,6 +18,9 @@ public:
     // Opens the existing subkey name of parent for reading. On failure the key held before
     // stays held.
     LONG Open(HKEY parent, const char* name);
+    // Opens the existing subkey name of parent ("": parent itself) for writing only. On failure
+    // the key held before stays held.
+    LONG OpenForWriting(HKEY parent, const char* name);
     // Opens the subkey name of parent for reading and writing, creating it (non-volatile) when
     // missing. On failure the key held before stays held.
     LONG Create(HKEY parent, const char* name);
@@ -52,5 +55,9 @@ public:
                    DWORD* dataSize) const;
 
 private:
+    LONG OpenWith(HKEY parent, const char* name, REGSAM access);
+    // Holds key, closing the one held before, when status is ERROR_SUCCESS; returns status.
+    LONG Hold(LONG status, HKEY key);
+
     HKEY key_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "KCfgNode.h"
 #include "KCfgRegistry.h"
 #include "KCfgTree.h"
+#include "support/RegistrySnapshot.h"
 #include "support/ScratchKey.h"
 
 namespace {
@@ -29,18 +30,23 @@ protected:
         return *node;
     }
 
+    // The first child of parent named name, which the test made sure exists.
+    static KCfgNode& Child(KCfgNode& parent, const char* name) {
+        return *parent.Child(parent.FindChild(name));
+    }
+
     ScratchKey scratch_;
     KCfgNode root_;
 };
 
 const std::string kLong(300, 'x');  // beyond the 255 characters that loading reads
 
-TEST_F(CfgRegistryTest, LeafBecomesSzValueWithTerminatorAndEmptyDefaultIsOneByte) {
+TEST_F(CfgRegistryTest, LeafBecomesSzValueWithTerminatorAndACreatedKeyAnEmptyDefault) {
     Add(root_, "Language", "1");
-    ASSERT_TRUE(Save(root_));
+    ASSERT_TRUE(SaveRegistry(root_, (scratch_.Location() + "/Created").c_str()));
 
-    EXPECT_EQ(scratch_.Get("", "Language"), SzValue("1"));  // size 2: "1" and its zero byte
-    EXPECT_EQ(scratch_.Get("", nullptr), SzValue(""));      // size 1
+    EXPECT_EQ(scratch_.Get("Created", "Language"), SzValue("1"));  // size 2: "1" and its zero
+    EXPECT_EQ(scratch_.Get("Created", nullptr), SzValue(""));      // size 1
 }
 
 TEST_F(CfgRegistryTest, NodeWithChildrenBecomesSubkeyWithEmptyDefault) {
@@ -85,14 +91,59 @@ TEST_F(CfgRegistryTest, LoadAddsToWhatTheNodeHolds) {
     EXPECT_EQ(Describe(root_), "Root=''{Language='en',Language='de',Language='de'}");
 }
 
-TEST_F(CfgRegistryTest, EmptySubkeyStaysAKeyWithoutANamesakeValue) {
+TEST_F(CfgRegistryTest, SubkeyWithoutChildrenStaysAKeyWithoutANamesakeValue) {
     ASSERT_EQ(scratch_.CreateKey("Empty"), ERROR_SUCCESS);
+    scratch_.SetText("OnlyDefault", nullptr, "text");
     ASSERT_TRUE(Load(root_));
-    EXPECT_EQ(Describe(root_), "Root=''{Empty=''}");
+    EXPECT_EQ(Describe(root_), "Root=''{Empty='',OnlyDefault='text'}");
+    Child(root_, "OnlyDefault").Value() = "changed";
     ASSERT_TRUE(Save(root_));
-    EXPECT_TRUE(scratch_.HasKey("Empty"));
-    EXPECT_EQ(scratch_.Get("", "Empty").status, ERROR_FILE_NOT_FOUND);
+    for (const char* name : {"Empty", "OnlyDefault"}) {
+        EXPECT_TRUE(scratch_.HasKey(name)) << name;
+        EXPECT_EQ(scratch_.Get("", name).status, ERROR_FILE_NOT_FOUND) << name;
+    }
     EXPECT_EQ(scratch_.ValueCount("Empty"), 0);
+    EXPECT_EQ(scratch_.Get("OnlyDefault", nullptr), SzValue("changed"));
+}
+
+// Keys a locked-down machine or another account keeps read-only: a Save that changes nothing in
+// them opens none of them for writing, and succeeds.
+TEST_F(CfgRegistryTest, SaveWritesOnlyWhatDiffersAndOnlyThenNeedsWriteAccess) {
+    scratch_.SetText("", "Language", "de");
+    scratch_.SetText("Misc", "Gamma", "1234567");
+    // Windows adds the terminator where the caller left it out of the size but not of the data.
+    HKEY misc = nullptr;
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_CURRENT_USER, scratch_.Sub("Misc").c_str(), 0, KEY_SET_VALUE, &misc),
+        ERROR_SUCCESS);
+    RegSetValueExW(misc, L"Unterminated", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"12!"), 4);
+    RegCloseKey(misc);
+    scratch_.SetText("Screen", "Width", "800");
+    ASSERT_TRUE(Load(root_));
+    Add(root_, "Missing", "");  // what looking up a missing setting leaves behind
+    ASSERT_TRUE(Save(root_));
+    EXPECT_EQ(scratch_.Get("", "Missing"), SzValue(""));
+    {
+        ReadOnlyKey location(scratch_.Path()), misc(scratch_.Sub("Misc"));
+        ASSERT_TRUE(location.Applied() && misc.Applied());
+        EXPECT_TRUE(Save(root_)) << "nothing differs";
+
+        Child(Child(root_, "Screen"), "Width").Value() = "1024";
+        Child(Child(root_, "Misc"), "Gamma").Value() = "7";
+        EXPECT_FALSE(Save(root_)) << "Misc/Gamma must be written and can't be";
+    }
+    EXPECT_EQ(scratch_.Get("Screen", "Width"), SzValue("1024"));
+    EXPECT_EQ(scratch_.Get("Misc", "Gamma"), SzValue("1234567"));
+    // Loading reads the same text: the data stays as it was, without a terminator.
+    const StoredValue unterminated{REG_SZ, std::string("1\0"
+                                                       "2\0",
+                                                       4)};
+    EXPECT_EQ(ByPath(TakeSnapshot(HKEY_CURRENT_USER, Widen(scratch_.Path())))["Misc\\Unterminated"],
+              unterminated);
+    // Existing keys without a default value keep having none.
+    for (const char* key : {"", "Misc", "Screen"}) {
+        EXPECT_EQ(scratch_.Get(key, nullptr).status, ERROR_FILE_NOT_FOUND) << key;
+    }
 }
 
 TEST_F(CfgRegistryTest, LoadSaveLoadGivesTheSameTree) {
@@ -332,7 +383,7 @@ TEST_F(CfgRegistryTest, TextOutsideTheCodePageIsLeftOutAndLeftAlone) {
     // And left alone: nothing is written over them or under a changed name.
     EXPECT_EQ(wide.Get(L"", L"Player"), L"\u0141ukasz");
     EXPECT_EQ(wide.Get(L"Sub", nullptr), L"\u03a9");
-    EXPECT_EQ(wide.Counts(L""), std::make_pair(DWORD{3}, DWORD{2}));  // and the default value
+    EXPECT_EQ(wide.Counts(L""), std::make_pair(DWORD{2}, DWORD{2}));
     EXPECT_EQ(wide.Counts(WideItems::kSubkey), std::make_pair(DWORD{1}, DWORD{0}));
 }
 
