@@ -8,14 +8,14 @@
 
 struct TweakParameter {
     int32_t current = 0;  // being edited; not clamped to the range (a stored value may lie outside)
-    int32_t loaded = 0;   // as last read from the registry
+    int32_t loaded = 0;   // as last read from the registry; the default where nothing is stored
     int32_t minimum = 0;  // inclusive
     int32_t maximum = 0;  // inclusive
     int32_t defaultValue = 0;
     KStr name;            // registry value name and first column of the list
     KStr group;           // registry key below the settings root: "Performance" or "Misc"
     KStr description;     // the name, then a line feed and the description text when there is one
-    bool stored = false;  // the registry held a value at the last read; if not, loaded is 0
+    bool marked = false;  // the player set it since the last read: Save stores it
 };
 
 class TweakParameterTable {

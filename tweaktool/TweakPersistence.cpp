@@ -6,17 +6,16 @@
 void TakeParametersFrom(KCfgTree& tree, TweakParameterTable& table) {
     for (int32_t i = 0; i < table.Count(); ++i) {
         TweakParameter& p = *table.At(i);
-        KCfgNode* group = tree.NodeAt(p.group);
-        p.stored = group->FindChild(p.name) >= 0;
-        p.current = TruncateToInt32(group->GetFloat(p.name, 0));
+        p.current = TruncateToInt32(tree.NodeAt(p.group)->GetFloat(p.name, p.defaultValue));
         p.loaded = p.current;
+        p.marked = false;
     }
 }
 
 void PutParametersInto(KCfgTree& tree, const TweakParameterTable& table) {
     for (int32_t i = 0; i < table.Count(); ++i) {
         const TweakParameter& p = *table.At(i);
-        if (p.stored || p.current != p.loaded) {
+        if (p.marked) {
             tree.NodeAt(p.group)->SetFloat(p.name, p.current);
         }
     }
@@ -24,7 +23,7 @@ void PutParametersInto(KCfgTree& tree, const TweakParameterTable& table) {
 
 void ReadParameters(TweakParameterTable& table, const char* location) {
     KCfgTree tree;
-    tree.Load(location);  // nothing stored yet: an empty tree, every value 0
+    tree.Load(location);  // nothing stored yet: an empty tree, every value its default
     TakeParametersFrom(tree, table);
 }
 

@@ -36,10 +36,14 @@ std::optional<int32_t> SliderTargetForText(const TweakParameter* p, const char* 
     return v;
 }
 
-bool TakePosition(TweakParameter* p, int32_t q) {
-    if (p == nullptr || p->current == q) {
+bool TakeChoice(TweakParameter* p, int32_t value) {
+    if (p == nullptr) {
         return false;
     }
-    p->current = q;
+    p->marked = true;
+    if (p->current == value) {
+        return false;
+    }
+    p->current = value;
     return true;
 }

@@ -36,6 +36,8 @@ ParameterTexts TextsFor(const TweakParameter* p);
 // range; nothing otherwise, and the field keeps its text.
 std::optional<int32_t> SliderTargetForText(const TweakParameter* p, const char* text);
 
-// Takes slider position q as p's current value. False, changing nothing, when no parameter is
-// selected or current already equals q.
-bool TakePosition(TweakParameter* p, int32_t q);
+// Takes value, which the player chose (a slider move, a typed number, Default or Reset), as p's
+// current value, and marks p for Save also where current already held it: the player may set a
+// parameter to what it reads as. False when there is nothing to show anew: no parameter is
+// selected, or current already equals value.
+bool TakeChoice(TweakParameter* p, int32_t value);

@@ -49,15 +49,19 @@ protected:
     TweakParameterTable table_;
 };
 
-TEST_F(TweakPersistenceTest, NothingStoredReadsZeroEverywhereAndCreatesNothing) {
+TEST_F(TweakPersistenceTest, NothingStoredReadsTheDefaultsTheGameUsesAndCreatesNothing) {
     for (int32_t i = 0; i < table_.Count(); ++i) {
         table_.At(i)->current = table_.At(i)->loaded = 77;
+        table_.At(i)->marked = true;
     }
     ReadParameters(table_, location_.c_str());
     for (int32_t i = 0; i < table_.Count(); ++i) {
-        EXPECT_EQ(table_.At(i)->current, 0) << table_.At(i)->name.Text();
-        EXPECT_EQ(table_.At(i)->loaded, 0) << table_.At(i)->name.Text();
+        const TweakParameter& p = *table_.At(i);
+        EXPECT_EQ(p.current, p.defaultValue) << p.name.Text();
+        EXPECT_EQ(p.loaded, p.defaultValue) << p.name.Text();
+        EXPECT_FALSE(p.marked) << p.name.Text();
     }
+    EXPECT_EQ(Named("TexVideoMemLimit").current, 4096);
     EXPECT_FALSE(FileExists(location_));
 }
 
@@ -96,29 +100,37 @@ TEST_F(TweakPersistenceTest, ValuesAreFoundOnlyInTheirOwnGroup) {
     ReadParameters(table_, location_.c_str());
     EXPECT_EQ(Named("WebServer").current, 0);
     EXPECT_EQ(Named("DIPYieldThreshold").current, 300);
-    EXPECT_EQ(Named("ShowFMV").current, 0);
+    EXPECT_EQ(Named("ShowFMV").current, 1);  // its default
 }
 
-TEST_F(TweakPersistenceTest, WriteStoresChangedValuesAndLeavesUnchangedMissingOnesMissing) {
-    Store([](KCfgTree& tree) { tree.NodeAt("Misc")->SetText("ShowQuotes", "0"); });
+TEST_F(TweakPersistenceTest, WriteStoresTheMarkedValuesOnlyAndLeavesTheOthersAsTheyAre) {
+    Store([](KCfgTree& tree) {
+        tree.NodeAt("Misc")->SetText("ShowQuotes", "0");
+        tree.NodeAt("Misc")->SetText("DIPYieldThreshold", "1234567");  // edited by hand
+    });
     ReadParameters(table_, location_.c_str());
     Named("GameSaveCompression").current = 9;
+    Named("GameSaveCompression").marked = true;
     Named("TexVideoMemLimit").current = 32768;
-    Named("DIPYieldThreshold").current = -40000;
+    Named("TexVideoMemLimit").marked = true;
+    Named("ShowFMV").marked = true;   // set to the default it reads as: stored all the same
+    Named("ShowQuotes").current = 1;  // changed but not marked: not the player's choice
 
     WriteParameters(table_, location_.c_str());
 
     EXPECT_EQ(Stored("Misc", "GameSaveCompression"), "9");
     EXPECT_EQ(Stored("Performance", "TexVideoMemLimit"), "32768");
-    EXPECT_EQ(Stored("Misc", "DIPYieldThreshold"), "-40000");
-    EXPECT_EQ(Stored("Misc", "ShowQuotes"), "0");  // stored before: written back
-    // Missing and unchanged: still missing, so the game keeps its default, not the 0 shown.
+    EXPECT_EQ(Stored("Misc", "ShowFMV"), "1");
+    EXPECT_EQ(Stored("Misc", "ShowQuotes"), "0");
+    EXPECT_EQ(Stored("Misc", "DIPYieldThreshold"), "1234567");  // not "1.23457e+06"
+    // Missing and untouched: still missing, so the game keeps its default.
     EXPECT_EQ(Stored("Performance", "WebServer"), "(missing)");
     EXPECT_EQ(Stored("Misc", "MinThreadSleep"), "(missing)");
     EXPECT_EQ(Named("GameSaveCompression").loaded, 9);
-    EXPECT_EQ(Named("TexVideoMemLimit").loaded, 32768);
-    EXPECT_TRUE(Named("TexVideoMemLimit").stored);
-    EXPECT_FALSE(Named("WebServer").stored);
+    EXPECT_EQ(Named("ShowQuotes").current, 0);
+    for (int32_t i = 0; i < table_.Count(); ++i) {
+        EXPECT_FALSE(table_.At(i)->marked) << table_.At(i)->name.Text();
+    }
 }
 
 TEST_F(TweakPersistenceTest, WriteKeepsOtherSettingsAndUntouchedOutOfRangeValues) {
@@ -147,12 +159,14 @@ TEST_F(TweakPersistenceTest, FailedStoreShowsTheStoredValuesAgain) {
     const std::string unwritable = scratch_.File("missing-folder/settings.txt");
     ReadParameters(table_, location_.c_str());
     Named("ShowQuotes").current = 0;
+    Named("ShowQuotes").marked = true;
 
     WriteParameters(table_, unwritable.c_str());
 
-    // The read-back finds nothing at the failed location: every value is 0 there.
+    // The read-back finds nothing at the failed location: every value is its default there.
     EXPECT_FALSE(FileExists(unwritable));
     EXPECT_EQ(Named("ShowQuotes").loaded, 0);
+    EXPECT_EQ(Named("TexVideoMemLimit").loaded, 4096);
     EXPECT_EQ(Stored("Misc", "ShowQuotes"), "1");
 }
 

@@ -111,7 +111,7 @@ void TweakDialog::ShowSelectedParameter() {
     const ParameterTexts texts = TextsFor(p);
     current_.SetText(texts.current.Text());
     if (p == nullptr || !value_.HasFocus()) {
-        value_.SetText(texts.current.Text());
+        ShowValueText(texts.current.Text());
     }
     minimum_.SetText(texts.minimum.Text());
     maximum_.SetText(texts.maximum.Text());
@@ -132,15 +132,21 @@ void TweakDialog::PollSlider() {
 
 void TweakDialog::TakeValue(int32_t value) {
     TweakParameter* p = Selected();
-    if (!TakePosition(p, value)) {
+    if (!TakeChoice(p, value)) {
         return;
     }
     const KStr text("%d", p->current);
     current_.SetText(text.Text());
     if (!value_.HasFocus()) {
-        value_.SetText(text.Text());  // the field keeps what the user is typing
+        ShowValueText(text.Text());  // the field keeps what the user is typing
     }
     FillParameterList();
+}
+
+void TweakDialog::ShowValueText(const char* text) {
+    showingValue_ = true;
+    value_.SetText(text);
+    showingValue_ = false;
 }
 
 void TweakDialog::SetValue(int32_t value) {
@@ -150,6 +156,9 @@ void TweakDialog::SetValue(int32_t value) {
 }
 
 void TweakDialog::OnValueTextChanged() {
+    if (showingValue_) {
+        return;  // the dialog's own text: no number the player typed
+    }
     if (auto target = SliderTargetForText(Selected(), value_.GetText().Text())) {
         SetValue(*target);
     }

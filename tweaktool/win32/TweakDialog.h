@@ -1,7 +1,8 @@
 // The tweak tool's one window: the parameter list, a slider and a value field for the selected
 // parameter, Default and Reset, Save and Load. The player's slider moves reach the parameter
-// through a poll of the slider; Default, Reset and a typed number set it at once. Selecting a
-// row, Save and Load change no value, and nothing is stored unless Save is pressed.
+// through a poll of the slider; Default, Reset and a typed number set it at once. Each of these
+// marks the parameter, and Save stores the marked ones only. Selecting a row, Save and Load
+// change no value and mark nothing, and nothing is stored unless Save is pressed.
 #pragma once
 
 #include <windows.h>
@@ -37,12 +38,15 @@ private:
     void FillParameterList();
     void ShowSelectedParameter();
     void PollSlider();
-    // Makes value the selected parameter's current value and shows it in the list and fields.
+    // The player chose value for the selected parameter: it becomes its current value, the
+    // parameter is marked for Save, and the list and fields show it.
     void TakeValue(int32_t value);
     // Default, Reset and a typed number: the slider shows value, and the parameter takes it at
     // once, also where the slider already stood there or can only show a bound (Reset to a
     // stored value outside the range).
     void SetValue(int32_t value);
+    // Shows text in the value field; the change this notifies is the dialog's, not the player's.
+    void ShowValueText(const char* text);
     void OnValueTextChanged();
     void MoveSliderTo(int32_t TweakParameter::*field);
     void Save();
@@ -54,6 +58,7 @@ private:
     // The slider position the poll saw last, or where the dialog put the slider itself; -1 until
     // the first poll. Only a move away from it changes the value.
     int32_t lastPolledPosition_ = -1;
+    bool showingValue_ = false;  // ShowValueText is setting the value field's text
 
     ListBox list_;
     Trackbar slider_;

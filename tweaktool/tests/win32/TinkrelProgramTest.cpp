@@ -3,6 +3,7 @@
 // machine, which Wine reaches through drive Z:), given by the test registration.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -12,10 +13,21 @@
 
 namespace {
 
+// Every value below the settings key as path and text; another type shows as its number.
+std::map<std::string, std::string> StoredTexts() {
+    std::map<std::string, std::string> texts;
+    for (const auto& [path, value] : StoredSettings()) {
+        texts[path] = value.type == REG_SZ ? TextOf(value) : "type " + std::to_string(value.type);
+    }
+    return texts;
+}
+
 // List rows: the header, then the parameters in table order.
 constexpr int kHeader = 0;
 constexpr int kDIPYieldThreshold = 3;
 constexpr int kGameSaveCompression = 4;
+constexpr int kLightGlow = 6;
+constexpr int kMaxShadowLightDist = 7;
 constexpr int kMinThreadSleep = 8;
 constexpr int kShowFMV = 14;
 constexpr int kTexVideoMemLimit = 16;
@@ -63,13 +75,14 @@ protected:
     }
 };
 
-TEST_F(TinkrelProgramTest, WithoutSettingsEveryValueIsZeroAndNothingIsCreated) {
+TEST_F(TinkrelProgramTest, WithoutSettingsEveryValueIsTheDefaultAndNothingIsCreated) {
     Start();
     ASSERT_EQ(dialog_.EntryCount(IDC_PARAMETER_LIST), 21);
     EXPECT_EQ(dialog_.Text(), "Tinkrel");
     EXPECT_EQ(Row(kHeader), "Name\tMin\tMax\tCurrent\tDefault");
-    EXPECT_EQ(Row(1), "AnimInterpolation\t0\t1\t0\t1");
-    EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t0\t20000");
+    EXPECT_EQ(Row(1), "AnimInterpolation\t0\t1\t1\t1");
+    EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t20000\t20000");
+    EXPECT_EQ(Row(kTexVideoMemLimit), "TexVideoMemLimit\t1024\t32768\t4096\t4096");
     EXPECT_EQ(Row(kWebServer), "WebServer\t0\t1\t0\t0");
     // Nothing selected yet: the controls keep the texts of the dialog template.
     EXPECT_EQ(dialog_.Selection(IDC_PARAMETER_LIST), LB_ERR);
@@ -81,7 +94,7 @@ TEST_F(TinkrelProgramTest, WithoutSettingsEveryValueIsZeroAndNothingIsCreated) {
     EXPECT_EQ(SliderPos(), 0);
 
     dialog_.Press(IDC_LOAD);
-    EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t0\t20000");
+    EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t20000\t20000");
     ASSERT_TRUE(Close(IDCANCEL));
     EXPECT_EQ(tinkrel_->ExitCode(), 0u);
     EXPECT_FALSE(kVendorKey.HasKey(""));
@@ -136,7 +149,7 @@ TEST_F(TinkrelProgramTest, SelectingShowsTheParameterAndTheHeaderEmptiesEverythi
     dialog_.Type(IDC_VALUE, "0");
     RunPoll();
     EXPECT_EQ(SliderPos(), 0);
-    EXPECT_EQ(Row(1), "AnimInterpolation\t0\t1\t0\t1");
+    EXPECT_EQ(Row(1), "AnimInterpolation\t0\t1\t1\t1");
 }
 
 TEST_F(TinkrelProgramTest, TypedValueMovesTheSliderOnlyWithinTheRange) {
@@ -163,8 +176,8 @@ TEST_F(TinkrelProgramTest, TypedValueMovesTheSliderOnlyWithinTheRange) {
     SelectRow(kGameSaveCompression);
     dialog_.Type(IDC_VALUE, "4294967301");
     RunPoll();
-    EXPECT_EQ(SliderPos(), 0);
-    EXPECT_EQ(Row(kGameSaveCompression), "GameSaveCompression\t0\t9\t0\t7");
+    EXPECT_EQ(SliderPos(), 7);
+    EXPECT_EQ(Row(kGameSaveCompression), "GameSaveCompression\t0\t9\t7\t7");
 }
 
 TEST_F(TinkrelProgramTest, ValueFieldWithTheFocusKeepsTheTextBeingTyped) {
@@ -180,8 +193,9 @@ TEST_F(TinkrelProgramTest, ValueFieldWithTheFocusKeepsTheTextBeingTyped) {
 
 TEST_F(TinkrelProgramTest, SelectingSavingAndLoadingChangeNoValue) {
     Store("Misc", "ThreadPriority", "7");       // above its range 0..2: the slider shows 2
+    Store("Misc", "MinThreadSleep", "0");       // below its range 2..500: the slider shows 2
     Store("Misc", "GameSaveCompression", "2");  // leaves the slider standing at 2
-    Start();  // MinThreadSleep: nothing stored, so 0, below its range 2..500
+    Start();  // TexVideoMemLimit: nothing stored, so its default 4096
     // The slider stands, before each out-of-range row, at its bound or elsewhere.
     for (int row : {kHeader, kThreadPriority, kGameSaveCompression, kThreadPriority,
                     kMinThreadSleep, kTexVideoMemLimit, kMinThreadSleep, kThreadPriority}) {
@@ -194,7 +208,9 @@ TEST_F(TinkrelProgramTest, SelectingSavingAndLoadingChangeNoValue) {
     EXPECT_EQ(Row(kThreadPriority), "ThreadPriority\t0\t2\t7\t1");
     EXPECT_EQ(Row(kMinThreadSleep), "MinThreadSleep\t2\t500\t0\t2");
     EXPECT_EQ(kSettingsKey.Get("Misc", "ThreadPriority"), SzValue("7"));
-    EXPECT_EQ(kSettingsKey.Get("Misc", "MinThreadSleep").status, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(kSettingsKey.Get("Misc", "MinThreadSleep"), SzValue("0"));
+    EXPECT_EQ(kSettingsKey.Get("Performance", "TexVideoMemLimit").status, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(kSettingsKey.ValueCount("Misc"), 3) << "nothing was written";
 
     // Reset brings back a stored value that the slider can only show at its bound; Default
     // takes the default also where the slider already shows it.
@@ -243,15 +259,26 @@ TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
     }
 }
 
-TEST_F(TinkrelProgramTest, SaveStoresStoredAndChangedValuesAndKeepsTheOtherSettings) {
+TEST_F(TinkrelProgramTest, SaveStoresWhatThePlayerSetAndLeavesEverythingElseAsItIs) {
     Store("Performance", "MaxFramerate", "25");
     Store("Performance", "RatingCpu", "80");
     Store("Screen", "Width", "1024");
-    Store("Misc", "ThreadPriority", "7");  // out of range, and left alone
+    Store("Misc", "ThreadPriority", "7");           // out of range, and left alone
+    Store("Misc", "DIPYieldThreshold", "1234567");  // edited by hand, and left alone
     Store("Misc", "GameSaveCompression", "3");
     Start();
-    SelectRow(kShowFMV);  // not stored yet, and set to its default by the player
+    // Never stored, each set by the player, also to the value it reads as.
+    SelectRow(kShowFMV);
+    dialog_.Type(IDC_VALUE, "0");
+    SelectRow(kWebServer);
     dialog_.Press(IDC_DEFAULT);
+    SelectRow(kLightGlow);
+    dialog_.Press(IDC_RESET);
+    SelectRow(kMaxShadowLightDist);
+    dialog_.MoveSlider(IDC_SLIDER, 20);
+    ASSERT_TRUE(RowBecomes(kMaxShadowLightDist, "MaxShadowLightDist\t0\t25\t20\t8"));
+    dialog_.MoveSlider(IDC_SLIDER, 8);
+    ASSERT_TRUE(RowBecomes(kMaxShadowLightDist, "MaxShadowLightDist\t0\t25\t8\t8"));
     SelectRow(kGameSaveCompression);
     dialog_.MoveSlider(IDC_SLIDER, 9);
     ASSERT_TRUE(RowBecomes(kGameSaveCompression, "GameSaveCompression\t0\t9\t9\t7"));
@@ -259,18 +286,19 @@ TEST_F(TinkrelProgramTest, SaveStoresStoredAndChangedValuesAndKeepsTheOtherSetti
 
     dialog_.Click(IDC_SAVE);
 
-    EXPECT_EQ(kSettingsKey.Get("Misc", "GameSaveCompression"), SzValue("9"));
-    EXPECT_EQ(kSettingsKey.Get("Misc", "ThreadPriority"), SzValue("7"));
-    EXPECT_EQ(kSettingsKey.Get("Misc", "ShowFMV"), SzValue("1"));
-    // What was never stored nor changed stays missing: the game keeps its own defaults.
-    EXPECT_EQ(kSettingsKey.Get("Misc", "MinThreadSleep").status, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(kSettingsKey.Get("Performance", "TexVideoMemLimit").status, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(kSettingsKey.Get("Performance", "Particles").status, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(kSettingsKey.Get("Performance", "MaxFramerate"), SzValue("25"));
-    EXPECT_EQ(kSettingsKey.Get("Performance", "RatingCpu"), SzValue("80"));
-    EXPECT_EQ(kSettingsKey.Get("Screen", "Width"), SzValue("1024"));
-    EXPECT_EQ(kSettingsKey.ValueCount("Misc"), 3 + 1);  // and the key's empty default value
-    EXPECT_EQ(kSettingsKey.ValueCount("Performance"), 2 + 1);
+    const std::map<std::string, std::string> expected = {
+        {"Performance\\MaxFramerate", "25"},
+        {"Performance\\RatingCpu", "80"},
+        {"Performance\\WebServer", "0"},
+        {"Performance\\LightGlow", "1"},
+        {"Performance\\MaxShadowLightDist", "8"},
+        {"Screen\\Width", "1024"},
+        {"Misc\\ThreadPriority", "7"},
+        {"Misc\\DIPYieldThreshold", "1234567"},
+        {"Misc\\GameSaveCompression", "9"},
+        {"Misc\\ShowFMV", "0"},
+    };
+    EXPECT_EQ(StoredTexts(), expected);
 
     // The read-back shows what was stored; the selection stays.
     EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (9)");
@@ -286,7 +314,6 @@ TEST_F(TinkrelProgramTest, SaveStoresStoredAndChangedValuesAndKeepsTheOtherSetti
 TEST_F(TinkrelProgramTest, LoadReplacesUnsavedChangesAndKeepsTheSelection) {
     Store("Performance", "MaxShadowLightDist", "8");
     Start();
-    constexpr int kMaxShadowLightDist = 7;
     SelectRow(kMaxShadowLightDist);
     dialog_.MoveSlider(IDC_SLIDER, 20);
     ASSERT_TRUE(RowBecomes(kMaxShadowLightDist, "MaxShadowLightDist\t0\t25\t20\t8"));
@@ -303,8 +330,8 @@ TEST_F(TinkrelProgramTest, LoadReplacesUnsavedChangesAndKeepsTheSelection) {
 
 TEST_F(TinkrelProgramTest, KeyThatMayOnlyBeReadShowsItsValuesAndSaveChangesNothing) {
     Store("Misc", "ThreadPriority", "2");
-    ReadOnlyKey readOnly(kSettingsKey.Path());
-    ASSERT_TRUE(readOnly.Applied());
+    ReadOnlyKey readOnly(kSettingsKey.Path()), misc(kSettingsKey.Sub("Misc"));
+    ASSERT_TRUE(readOnly.Applied() && misc.Applied());
     Start();
     SelectRow(kThreadPriority);
     dialog_.MoveSlider(IDC_SLIDER, 0);
