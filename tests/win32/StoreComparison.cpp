@@ -2,22 +2,6 @@
 
 namespace {
 
-const StoredValue kEmptyText = StoredSz("");
-
-// The REG_SZ data of text up to its first zero, with one terminator.
-StoredValue Terminated(const StoredValue& value) {
-    std::wstring text(reinterpret_cast<const wchar_t*>(value.bytes.data()),
-                      value.bytes.size() / sizeof(wchar_t));
-    text = text.substr(0, text.find(L'\0'));
-    text.push_back(L'\0');
-    return StoredValue{REG_SZ, std::string(reinterpret_cast<const char*>(text.data()),
-                                           text.size() * sizeof(wchar_t))};
-}
-
-bool Kept(const StoredValue& was, const StoredValue& is) {
-    return is == was || (was.type == REG_SZ && is == Terminated(was));
-}
-
 std::string Shown(const StoredValue* value) {
     if (value == nullptr) {
         return "nothing";
@@ -52,7 +36,7 @@ void CheckForeignValues(const Snapshot& before, const Snapshot& after, const Own
         for (const auto& [name, was] : values) {
             ValuePath path{key, name};
             const StoredValue* is = FindValue(after, path);
-            if (own.count(path) == 0 && (is == nullptr || !Kept(was, *is))) {
+            if (own.count(path) == 0 && (is == nullptr || !(*is == was))) {
                 out.push_back("changed: " + Describe(path) + ": was " + Shown(&was) + ", is " +
                               Shown(is));
             }
@@ -61,8 +45,7 @@ void CheckForeignValues(const Snapshot& before, const Snapshot& after, const Own
     for (const auto& [key, values] : after) {
         for (const auto& [name, is] : values) {
             ValuePath path{key, name};
-            bool allowed = is == kEmptyText && name.empty();  // a key's default value
-            if (own.count(path) == 0 && FindValue(before, path) == nullptr && !allowed) {
+            if (own.count(path) == 0 && FindValue(before, path) == nullptr) {
                 out.push_back("added: " + Describe(path) + ": " + Shown(&is));
             }
         }

@@ -16,10 +16,8 @@ using OwnValues = std::map<ValuePath, StoredValue>;
 // One line per difference that breaks the rules:
 // - every key that was there is still there, and no key appears that wasn't;
 // - every own value holds exactly what is expected;
-// - every other value is what it was: its type and bytes, except that a REG_SZ value may come back
-//   as its text up to the first zero with one terminator (what a writer of that text stores);
-// - the only new values are empty REG_SZ texts, as a key's default value or beside a subkey of the
-//   same name (an empty subkey reads as a value without text, and is stored back as one).
+// - every other value is what it was: its type and bytes exactly;
+// - no other value appears.
 std::vector<std::string> Differences(const Snapshot& before, const Snapshot& after,
                                      const OwnValues& own);
 
