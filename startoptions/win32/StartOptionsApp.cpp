@@ -30,8 +30,11 @@ bool StartOptionsApp::InitInstance(const KStr& arguments) {
         case IDCANCEL:
             exitStatus_ = kExitCancelled;
             break;
-        default:
+        case StartOptionsDialog::kStoreFailed:
             exitStatus_ = kExitStoreFailed;
+            break;
+        default:  // -1: no template, or no window (no display to show it on)
+            exitStatus_ = kExitNotStarted;
             break;
     }
     return false;

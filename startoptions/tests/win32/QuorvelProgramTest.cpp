@@ -350,9 +350,13 @@ TEST_F(QuorvelProgram, WindowedExactModeIsKept) {
     EXPECT_EQ(StoredText(stored, "TclDefines"), "");  // not a first run
 }
 
+// The tweak tool's key read-only, as on a locked-down machine: Quorvel writes nothing there, so
+// it stores all the same.
 TEST_F(QuorvelProgram, TweakToolValuesAloneAreNoFirstRun) {
     StoreSetting("Performance\\ViewDistance", "300");
     StoreSetting("Misc\\Gamma", "12");
+    ReadOnlyKey readOnlyMisc(kSettingsKey.Sub("Misc"));
+    ASSERT_TRUE(readOnlyMisc.Applied());
     Values stored = RunAutomatic("-automatic");
     ExpectedProposal r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "TclDefines"), "");

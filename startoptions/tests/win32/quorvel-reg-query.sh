@@ -1,6 +1,7 @@
 #!/bin/sh
 # A first run of Quorvel.exe with "-automatic", checked with Wine's own `reg query`: the whole
 # proposed set lands under HKCU\Software\Harnwick\Krumbel as keys and REG_SZ values, nothing else.
+# Then a run without a display to show the dialog on: exit status 3, and nothing stored.
 #   quorvel-reg-query.sh <Quorvel.exe>
 # KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE come from the test registration.
 set -eu
@@ -60,4 +61,14 @@ if [ "$failures" -ne 0 ]; then
     printf '%s\n' "$output"
     exit 1
 fi
-echo "reg query finds the proposed settings of a first run"
+
+status=0
+DISPLAY=$(wine_free_display 200) sh "$KRUMBEL_WINE_RUN" "$state" "$quorvel" -automatic \
+    >/dev/null 2>&1 || status=$?
+output=$(reg query "$key" 2>&1 || true)
+if [ "$status" -ne 3 ] || [ -n "$(printf '%s\n' "$output" | grep '^HKEY_')" ]; then
+    echo "FAIL: without a display Quorvel ended with $status (3 expected) and left:"
+    printf '%s\n' "$output"
+    exit 1
+fi
+echo "reg query finds the proposed settings of a first run; without a display, status 3"
