@@ -9,23 +9,70 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-// The text after the separator that ends the next path segment, from text on; null without one.
-const char* AfterSegment(const char* text) {
-    const char* separator = std::strpbrk(text, "/\\");
-    return separator != nullptr ? separator + 1 : nullptr;
+// Whether text starts with "\\?\" or "\\.\" (either separator): a path that names the root
+// in the form the system passes on unchanged.
+bool HasDevicePrefix(const char* text) {
+    return IsSeparator(text[0]) && IsSeparator(text[1]) && (text[2] == '?' || text[2] == '.') &&
+           IsSeparator(text[3]);
+}
+
+bool StartsWithUncSegment(const char* text) {
+    return KStr(text).Left(3).CompareNoCase("UNC") == 0 && IsSeparator(text[3]);
+}
+
+bool IsDriveSegment(const char* text) {
+    return text[0] != '\0' && text[1] == ':' && IsSeparator(text[2]);
+}
+
+// The root of path and the text that follows it. The root is in its plain form with
+// backslashes: "C:\", "\\server\share\", or "\\?\Volume{...}\" for a volume without a
+// drive letter. Empty when there is no root to name.
+struct SplitPath {
+    KStr root;
+    const char* rest = "";
+};
+
+// Appends the next count segments of text to split.root, each with a backslash; false when one
+// is empty or lacks its separator.
+bool TakeSegments(const char* text, int count, SplitPath& split) {
+    for (int i = 0; i < count; ++i) {
+        const char* separator = std::strpbrk(text, "/\\");
+        if (separator == nullptr || separator == text) {
+            return false;
+        }
+        split.root += KStr(text).Left(static_cast<int>(separator - text));
+        split.root += "\\";
+        text = separator + 1;
+    }
+    split.rest = text;
+    return true;
+}
+
+SplitPath SplitRoot(const char* path) {
+    SplitPath split;
+    const char* text = path;
+    int segments = 1;  // "C:"
+    if (HasDevicePrefix(text)) {
+        text += 4;
+        if (StartsWithUncSegment(text)) {
+            text += 4;
+            split.root = "\\\\";
+            segments = 2;  // server and share
+        } else if (!IsDriveSegment(text)) {
+            split.root = "\\\\?\\";  // a volume name stands only in this form
+        }
+    } else if (IsSeparator(text[0]) && IsSeparator(text[1])) {
+        text += 2;
+        split.root = "\\\\";
+        segments = 2;
+    }
+    return TakeSegments(text, segments, split) ? split : SplitPath{};
 }
 
 }  // namespace
 
 KStr DiskTestRoot(const char* path) {
-    const char* end = nullptr;
-    if (IsSeparator(path[0]) && IsSeparator(path[1])) {
-        const char* share = AfterSegment(path + 2);  // past "\\server\"
-        end = share != nullptr && !IsSeparator(*share) ? AfterSegment(share) : nullptr;
-    } else {
-        end = AfterSegment(path);
-    }
-    return end != nullptr ? KStr(path).Left(static_cast<int>(end - path)) : KStr();
+    return SplitRoot(path).root;
 }
 
 KStr DiskTestFilePath(const char* programPath) {
@@ -35,17 +82,18 @@ KStr DiskTestFilePath(const char* programPath) {
 
 KStr DiskTestFallbackPath(const char* programPath, const char* temporaryFolder) {
     KStr root = DiskTestRoot(programPath);
-    KStr folder(temporaryFolder);
-    if (root.Length() == 0 || DiskTestRoot(temporaryFolder).CompareNoCase(root.Text()) != 0) {
+    SplitPath folder = SplitRoot(temporaryFolder);
+    if (root.Length() == 0 || folder.root.CompareNoCase(root.Text()) != 0) {
         return KStr();
     }
-    if (!IsSeparator(folder.GetAt(folder.Length() - 1))) {
-        folder += "\\";
-    }
-    if (folder.CompareNoCase(root.Text()) == 0) {
+    if (std::strspn(folder.rest, "/\\") == std::strlen(folder.rest)) {
         return KStr();  // the root itself, which has just failed
     }
-    return folder + kDiskTestFileName;
+    KStr file(temporaryFolder);
+    if (!IsSeparator(file.GetAt(file.Length() - 1))) {
+        file += "\\";
+    }
+    return file + kDiskTestFileName;
 }
 
 int32_t DiskRatingFromElapsed(int64_t elapsedMs) {

@@ -13,9 +13,11 @@ constexpr int kDiskTestWrites = 64;        // 4 MiB in all
 constexpr int kDiskTestReadSize = 8192;
 constexpr int kDiskTestReads = 64;
 
-// The root of the drive or network share that holds path: "\\server\share\" for a path on a
-// share, otherwise the path cut right after its first slash or backslash ("C:\"). Empty when there
-// is no root to name (no separator, or a share path without a share).
+// The root of the drive or network share that holds path, in its plain form with backslashes:
+// "C:\" for "C:\Games\x", "C:/Games/x" and "\\?\C:\Games\x"; "\\server\share\" for
+// "\\server\share\x", "//server/share/x" and "\\?\UNC\server\share\x"; "\\?\Volume{...}\" for a
+// volume without a drive letter, which has no other form. Empty when there is no root to name (no
+// separator, or a share path without a share). Paths may be UTF-8: only ASCII is looked at.
 KStr DiskTestRoot(const char* path);
 
 // The scratch file in the root of the drive that holds the program. Empty when there is no root.

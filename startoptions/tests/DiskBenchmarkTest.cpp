@@ -24,14 +24,20 @@ TEST(DiskBenchmark, ReadOffsetsStayInsideTheWrittenFile) {
     }
 }
 
-TEST(DiskBenchmark, ScratchFileLandsInTheProgramsDriveRoot) {
+TEST(DiskBenchmark, ScratchFileLandsInTheProgramsDriveRootWhateverThePathsForm) {
     const char* cases[][2] = {
         {"C:\\Games\\Krumbel\\Quorvel.exe", "C:\\krumbeltestfile.tmp"},
         {"D:\\Quorvel.exe", "D:\\krumbeltestfile.tmp"},
-        {"Z:/work/build/Quorvel.exe", "Z:/krumbeltestfile.tmp"},
+        {"Z:/work/build/Quorvel.exe", "Z:\\krumbeltestfile.tmp"},
+        {"\\\\?\\C:\\Games\\Quorvel.exe", "C:\\krumbeltestfile.tmp"},
+        {"//?/c:/Games/Quorvel.exe", "c:\\krumbeltestfile.tmp"},
+        {"\\\\?\\Volume{1b3b}\\Quorvel.exe", "\\\\?\\Volume{1b3b}\\krumbeltestfile.tmp"},
         {"\\\\server\\share\\Games\\Quorvel.exe", "\\\\server\\share\\krumbeltestfile.tmp"},
-        {"//server/share/Quorvel.exe", "//server/share/krumbeltestfile.tmp"},
-        {"\\\\server\\Quorvel.exe", ""},  // no share
+        {"//server/share/Quorvel.exe", "\\\\server\\share\\krumbeltestfile.tmp"},
+        {"\\\\?\\UNC\\server\\share\\Quorvel.exe", "\\\\server\\share\\krumbeltestfile.tmp"},
+        {"\\\\?\\unc/server/share/Quorvel.exe", "\\\\server\\share\\krumbeltestfile.tmp"},
+        {"\\\\?\\UNC\\server\\Quorvel.exe", ""},  // no share
+        {"\\\\server\\Quorvel.exe", ""},
         {"\\\\server\\\\Quorvel.exe", ""},
         {"Quorvel.exe", ""},
         {"", ""},
@@ -48,11 +54,18 @@ TEST(DiskBenchmark, FallbackOnlyInATemporaryFolderOfTheSameDriveOrShare) {
         {program, "C:\\Users\\Ann\\AppData\\Local\\Temp\\",
          "C:\\Users\\Ann\\AppData\\Local\\Temp\\krumbeltestfile.tmp"},
         {program, "c:\\TEMP", "c:\\TEMP\\krumbeltestfile.tmp"},
+        {program, "\\\\?\\C:\\Temp\\", "\\\\?\\C:\\Temp\\krumbeltestfile.tmp"},
+        {"\\\\?\\C:\\Games\\Quorvel.exe", "C:\\Temp\\", "C:\\Temp\\krumbeltestfile.tmp"},
         {program, "D:\\Temp\\", ""},
         {program, "C:\\", ""},  // the root, which just failed
+        {program, "\\\\?\\C:\\", ""},
         {program, "", ""},
         {share, "\\\\SRV\\Games\\tmp\\", "\\\\SRV\\Games\\tmp\\krumbeltestfile.tmp"},
+        {share, "\\\\?\\UNC\\srv\\games\\tmp\\",
+         "\\\\?\\UNC\\srv\\games\\tmp\\krumbeltestfile.tmp"},
         {share, "\\\\srv\\other\\tmp\\", ""},
+        {share, "\\\\?\\UNC\\other\\share\\tmp\\", ""},  // another share, not "\\?\UNC\"
+        {"\\\\?\\UNC\\srv\\games\\Quorvel.exe", "\\\\?\\UNC\\other\\share\\", ""},
         {share, "C:\\Temp\\", ""},
         {"Quorvel.exe", "C:\\Temp\\", ""},
     };

@@ -8,5 +8,5 @@
 // drive; where neither can, or a transfer fails, the rating is 0: nothing was measured.
 int32_t MeasureDiskSpeed();
 
-// The same on a scratch file of the caller's choosing.
+// The same on a scratch file of the caller's choosing, its path in UTF-8.
 int32_t MeasureDiskSpeedOn(const char* filePath);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "DiskBenchmark.h"
 #include "win32/MeasureDiskSpeed.h"
@@ -37,7 +38,7 @@ TEST_F(MeasureDiskSpeedTest, RunsInTheProgramsDriveRootAndLeavesNothingBehind) {
     KStr path = ScratchPath();
     ASSERT_EQ(path.Find("krumbeltestfile.tmp"), 3) << path.Text() << ": not in a drive root";
     int32_t rating = MeasureDiskSpeed();
-    EXPECT_GE(rating, 0);
+    EXPECT_GT(rating, 0) << "4 MiB on C: take under 1.5 s";
     EXPECT_LE(rating, 100);
     EXPECT_FALSE(Exists(path)) << path.Text();
 }
@@ -62,9 +63,9 @@ TEST_F(MeasureDiskSpeedTest, FileThatCantBeCreatedRatesZero) {
     EXPECT_EQ(MeasureDiskSpeedOn(""), 0);
 }
 
-void UseTemporaryFolder(const char* folder) {
-    SetEnvironmentVariableA("TMP", folder);
-    SetEnvironmentVariableA("TEMP", folder);
+void UseTemporaryFolder(const wchar_t* folder) {
+    SetEnvironmentVariableW(L"TMP", folder);
+    SetEnvironmentVariableW(L"TEMP", folder);
 }
 
 // Run by readonly-root.sh from drive R:, whose root folder is immutable; R:\tmp can be written,
@@ -83,18 +84,28 @@ TEST(MeasureDiskSpeedReadOnlyRoot, RatedInTheTemporaryFolderOfTheSameDriveOnly) 
         FAIL() << "the root of R: is writable after all";
     }
 
-    UseTemporaryFolder("R:\\tmp\\");
+    UseTemporaryFolder(L"R:\\tmp\\");
     EXPECT_GT(MeasureDiskSpeed(), 0) << "4 MiB in the temporary folder take under 1.5 s";
     EXPECT_FALSE(Exists("R:\\tmp\\krumbeltestfile.tmp"));
 
-    UseTemporaryFolder("R:\\locked");
+    // A user named in Greek, where the code page is Western.
+    const wchar_t* greek = L"R:\\tmp\\\u0395\u03bb\u03ad\u03bd\u03b7\\";
+    ASSERT_TRUE(CreateDirectoryW(greek, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    UseTemporaryFolder(greek);
+    EXPECT_GT(MeasureDiskSpeed(), 0) << "a folder named outside the code page";
+    EXPECT_EQ(GetFileAttributesW((std::wstring(greek) + L"krumbeltestfile.tmp").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryW(greek);
+
+    UseTemporaryFolder(L"R:\\locked");
     EXPECT_EQ(MeasureDiskSpeed(), 0) << "nothing on R: can be written";
 
-    char cDrive[MAX_PATH];
-    GetWindowsDirectoryA(cDrive, MAX_PATH);
+    wchar_t cDrive[MAX_PATH];
+    GetWindowsDirectoryW(cDrive, MAX_PATH);
     UseTemporaryFolder(cDrive);
     EXPECT_EQ(MeasureDiskSpeed(), 0) << "another drive's speed says nothing about R:";
-    EXPECT_FALSE(Exists(KStr(cDrive) + "\\krumbeltestfile.tmp"));
+    EXPECT_EQ(GetFileAttributesW((std::wstring(cDrive) + L"\\krumbeltestfile.tmp").c_str()),
+              INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(Exists(path));
 }
 
