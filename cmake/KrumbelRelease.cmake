@@ -16,7 +16,9 @@
 # - dpiAware / dpiAwareness: a DPI-aware dialog grows with the system font while its bitmaps,
 #   owner-drawn parts and pixel offsets (the start options' banner and their 70-pixel
 #   shortening) do not, so the layout would come apart. Unaware, Windows scales the whole window;
-# - activeCodePage: every text of the programs is Windows-1252 through the ANSI functions.
+# - activeCodePage: the programs' own texts reach the screen through the W functions, converted
+#   from Windows-1252 in one place (foundation/win32/WideText.h); the registry values stay in the
+#   system's code page, in which the game reads them.
 function(krumbel_release_program target description)
     if(NOT WIN32)
         return()

@@ -7,7 +7,9 @@ class ComboBox : public Window {
 public:
     using Window::Window;
 
-    int AddString(const char* text) { return Int(Send(CB_ADDSTRING, 0, Ptr(text))); }
+    int AddString(const char* text, TextOrigin origin = TextOrigin::kProgram) {
+        return Int(Send(CB_ADDSTRING, 0, Ptr(WideText(text, origin).c_str())));
+    }
     void ResetContent() { Send(CB_RESETCONTENT); }
     int GetCount() const { return Int(Send(CB_GETCOUNT)); }
 
@@ -24,8 +26,9 @@ public:
 
     // Text of entry index; empty for an index out of range.
     KStr GetLBText(int index) const {
-        return TextUpTo(Send(CB_GETLBTEXTLEN, index),
-                        [&](char* buffer, int) { return Send(CB_GETLBTEXT, index, Ptr(buffer)); });
+        return TextUpTo(
+            Send(CB_GETLBTEXTLEN, index), TextOrigin::kProgram,
+            [&](wchar_t* buffer, int) { return Send(CB_GETLBTEXT, index, Ptr(buffer)); });
     }
 
     int SetItemData(int index, LPARAM data) { return Int(Send(CB_SETITEMDATA, index, data)); }

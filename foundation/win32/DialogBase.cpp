@@ -1,7 +1,7 @@
 #include "win32/DialogBase.h"
 
 INT_PTR DialogBase::RunModal(HWND owner, HINSTANCE instance) {
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(resourceId_), owner, DialogProc,
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(resourceId_), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 

@@ -18,7 +18,8 @@ public:
     virtual ~DialogBase() = default;
 
     // Shows the dialog and returns when it ends: the result given to End, or -1 when the
-    // template can't be found or the window can't be created.
+    // template can't be found or the window can't be created. The dialog is a Unicode window:
+    // its caption and the templates' texts keep every character on any system code page.
     INT_PTR RunModal(HWND owner = nullptr, HINSTANCE instance = GetModuleHandleA(nullptr));
 
     // The dialog window while it runs; null before WM_INITDIALOG and after it is gone.

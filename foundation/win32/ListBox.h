@@ -7,7 +7,9 @@ class ListBox : public Window {
 public:
     using Window::Window;
 
-    int AddString(const char* text) { return Int(Send(LB_ADDSTRING, 0, Ptr(text))); }
+    int AddString(const char* text) {
+        return Int(Send(LB_ADDSTRING, 0, Ptr(WideText(text).c_str())));
+    }
     void ResetContent() { Send(LB_RESETCONTENT); }
     int GetCount() const { return Int(Send(LB_GETCOUNT)); }
 
@@ -23,7 +25,7 @@ public:
 
     // Text of entry index; empty for an index out of range.
     KStr GetText(int index) const {
-        return TextUpTo(Send(LB_GETTEXTLEN, index),
-                        [&](char* buffer, int) { return Send(LB_GETTEXT, index, Ptr(buffer)); });
+        return TextUpTo(Send(LB_GETTEXTLEN, index), TextOrigin::kProgram,
+                        [&](wchar_t* buffer, int) { return Send(LB_GETTEXT, index, Ptr(buffer)); });
     }
 };

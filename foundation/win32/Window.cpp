@@ -1,6 +1,7 @@
 #include "win32/Window.h"
 
-KStr Window::GetText() const {
-    return TextUpTo(GetWindowTextLengthA(hwnd_),
-                    [this](char* buffer, int size) { return GetWindowTextA(hwnd_, buffer, size); });
+KStr Window::GetText(TextOrigin origin) const {
+    return TextUpTo(GetWindowTextLengthW(hwnd_), origin, [this](wchar_t* buffer, int size) {
+        return GetWindowTextW(hwnd_, buffer, size);
+    });
 }

@@ -2,12 +2,16 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <algorithm>
+#include <string>
 
 #include "KStr.h"
+#include "win32/WideText.h"
 
 // A borrowed window handle with the calls every control shares. The window belongs to its
-// dialog; the wrapper neither creates nor destroys it and may be copied freely.
+// dialog; the wrapper neither creates nor destroys it and may be copied freely. Texts go in and
+// out through the W functions, converted by WideText from the code page of their origin: the
+// programs' own texts unless a call says the text came from the system.
 class Window {
 public:
     Window() = default;
@@ -19,11 +23,14 @@ public:
     HWND Handle() const { return hwnd_; }
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(hwnd_, message, wParam, lParam);
+        return SendMessageW(hwnd_, message, wParam, lParam);
     }
 
-    bool SetText(const char* text) { return SetWindowTextA(hwnd_, text) != FALSE; }
-    KStr GetText() const;
+    bool SetText(const char* text, TextOrigin origin = TextOrigin::kProgram) {
+        return SetWindowTextW(hwnd_, WideText(text != nullptr ? text : "", origin).c_str()) !=
+               FALSE;
+    }
+    KStr GetText(TextOrigin origin = TextOrigin::kProgram) const;
 
     void Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
     bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
@@ -32,21 +39,22 @@ public:
     bool HasFocus() const { return hwnd_ != nullptr && GetFocus() == hwnd_; }
 
 protected:
-    // The parameter that passes a text; a message's result as the int it always fits.
-    static LPARAM Ptr(const char* text) { return reinterpret_cast<LPARAM>(text); }
+    // The parameter that passes a pointer (a text, or an item's data); a message's result as the
+    // int it always fits.
+    static LPARAM Ptr(const void* pointer) { return reinterpret_cast<LPARAM>(pointer); }
     static int Int(LRESULT result) { return static_cast<int>(result); }
 
-    // Text of at most length bytes that fill writes into a buffer of length + 1 bytes; fill
-    // returns the number of bytes written (negative on failure, read as none).
+    // Text of at most length characters that fill writes into a buffer of length + 1 characters;
+    // fill returns the number of characters written (negative on failure, read as none).
     template <typename Fill>
-    static KStr TextUpTo(LRESULT length, const Fill& fill) {
+    static KStr TextUpTo(LRESULT length, TextOrigin origin, const Fill& fill) {
         if (length <= 0) {
             return KStr();
         }
-        std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+        std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
         LRESULT copied = fill(buffer.data(), static_cast<int>(buffer.size()));
-        buffer[copied <= 0 ? 0 : (copied < length ? copied : length)] = '\0';
-        return KStr(buffer.data());
+        buffer.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
+        return KStr(NarrowText(buffer, origin).c_str());
     }
 
     HWND hwnd_ = nullptr;

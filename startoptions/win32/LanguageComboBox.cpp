@@ -1,6 +1,7 @@
 #include "win32/LanguageComboBox.h"
 
 #include <cstring>
+#include <string>
 
 #include "JapaneseCharacters.h"
 #include "Localisation.h"
@@ -31,8 +32,9 @@ void DrawJapaneseWord(HDC dc, const RECT& rect, COLORREF colour) {
 }  // namespace
 
 int LanguageComboBox::AddString(const char* text) {
-    int index = ComboBox::AddString(text);
-    SetItemData(index, reinterpret_cast<LPARAM>(text));
+    // Without strings of its own, the list takes the parameter as the item's data as it is.
+    int index = Int(Send(CB_ADDSTRING, 0, Ptr(text)));
+    SetItemData(index, Ptr(text));
     return index;
 }
 
@@ -52,9 +54,10 @@ void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item) const {
         item.itemHeight = 0;
         return;
     }
+    const std::wstring wide = WideText(text);
     HDC dc = GetDC(hwnd_);
     SIZE extent = {0, 0};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
     ReleaseDC(hwnd_, dc);
     item.itemHeight = static_cast<UINT>(extent.cy);
 }
@@ -82,7 +85,7 @@ void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
     if (DrawsAsJapaneseCharacters(text)) {
         DrawJapaneseWord(dc, rect, drawing);
     } else {
-        DrawTextA(dc, text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+        DrawTextW(dc, WideText(text).c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     }
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBackground);

@@ -7,8 +7,8 @@
 // The language list: an owner-drawn drop-down list that keeps no strings of its own. Each item's
 // data points at its text, which must outlive the item (the program passes static texts). The
 // entry "Japanese" is drawn as the three Japanese characters, so that it shows without a
-// Japanese font; every other entry as its text. The dialog hands the owner-draw messages of the
-// control to the three handlers.
+// Japanese font; every other entry as its text, measured and drawn through the W functions. The
+// dialog hands the owner-draw messages of the control to the three handlers.
 class LanguageComboBox : public ComboBox {
 public:
     using ComboBox::ComboBox;

@@ -5,10 +5,11 @@
 
 namespace {
 
+// The entries carry the display drivers' names, which come in the system's code page.
 void Show(ComboBox& list, const ListContent& content) {
     list.ResetContent();
     for (const KStr& item : content.items) {
-        list.AddString(item.Text());
+        list.AddString(item.Text(), TextOrigin::kSystem);
     }
     list.SetCurSel(content.selection);
     list.Enable(content.enabled);

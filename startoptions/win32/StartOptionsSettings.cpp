@@ -27,10 +27,12 @@ void StartOptionsDialog::LoadSettings() {
 
     SetFramerate(stored.framerate);
     fullScreen = stored.display.fullScreen;
-    ratingText.SetText(RatingSummaryText(sysInfo_.osName, sysInfo_.systemLanguageEnglish,
-                                         sysInfo_.processorText, sysInfo_.totalPhysicalMemory,
-                                         ratings)
-                           .Text());
+    // The summary names the system, its language and the processor as the system gave them.
+    ratingText.SetText(
+        RatingSummaryText(sysInfo_.osName, sysInfo_.systemLanguageEnglish, sysInfo_.processorText,
+                          sysInfo_.totalPhysicalMemory, ratings)
+            .Text(),
+        TextOrigin::kSystem);
     if (stored.defaultsMode) {
         RecommendPresets(stored.language, stored.texture, stored.landscape, stored.objects);
     }
@@ -38,7 +40,8 @@ void StartOptionsDialog::LoadSettings() {
     textureList.SetCurSel(stored.texture);
     landscapeList.SetCurSel(stored.landscape);
     objectsList.SetCurSel(stored.objects);
-    tclDefinesEdit.SetText(stored.tclDefines.Text());
+    // The game reads the Tcl text in the system's code page: it goes back there as typed.
+    tclDefinesEdit.SetText(stored.tclDefines.Text(), TextOrigin::kSystem);
     languageList.SetCurSel(LanguageOfCode(stored.language.Text()));
 }
 
@@ -48,7 +51,7 @@ bool StartOptionsDialog::StoreSettings() {
 
     ConfirmedSettings confirmed;
     confirmed.display = ReadDisplayChoice();
-    confirmed.tclDefines = tclDefinesEdit.GetText();
+    confirmed.tclDefines = tclDefinesEdit.GetText(TextOrigin::kSystem);
     confirmed.languagePosition = languageList.GetCurSel();
     confirmed.texture = textureList.GetCurSel();
     confirmed.landscape = landscapeList.GetCurSel();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The one place where narrow texts become the UTF-16 texts of the W functions, and back. Every
+// text the programs put on the screen goes through here, so that it reads as written whatever
+// the player's system code page. The A functions would read the programs' Windows-1252 bytes in
+// that code page instead: on a Cyrillic system the o umlaut of "Aufloesung" shows as a Cyrillic
+// letter, and on a double-byte system an accented letter can swallow the character after it.
+
+// Where a narrow text comes from, which decides the code page it is read in.
+enum class TextOrigin {
+    // Written by us, in the sources and the resources: Windows-1252 on every system.
+    kProgram,
+    // Handed over by the system through the A functions (registry values the game reads too, the
+    // display drivers' names): the system's ANSI code page, and back to it unchanged.
+    kSystem,
+};
+
+std::wstring WideText(std::string_view text, TextOrigin origin = TextOrigin::kProgram);
+// A character the code page lacks becomes the code page's default character ("?").
+std::string NarrowText(std::wstring_view text, TextOrigin origin = TextOrigin::kProgram);
