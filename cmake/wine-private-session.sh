@@ -1,4 +1,5 @@
-# Sourced by the scripts in docs/: a Wine session of their own, apart from the tests' one.
+# Sourced by the scripts in docs/ and the tests in a locale of their own: a Wine session of their
+# own, apart from the tests' one.
 #   wine_private_session <program.exe> <first display number> <screen WxH>
 # $root is the source tree, $state the session's folder (it holds the prefix). The loader fits
 # the program (64-bit Wine for a PE32+ file); a virtual display starts on a free number from the
