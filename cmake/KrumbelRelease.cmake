@@ -10,12 +10,14 @@
 #   version to GetVersionEx instead of 6.2 and applies no shims meant for older programs.
 # - trustInfo in the asm.v2 namespace, and only that one on the element: Windows XP SP2 restarts
 #   on manifests that give the element two, and Vista and later read asm.v2 as well.
+# - DPI awareness, per monitor (version 2) where Windows knows it (10, version 1703 on), else for
+#   the system (dpiAware true: Vista to 8.1, and Windows 10 before version 2 reads the list's
+#   second word). The dialogs scale with their fonts, what the programs draw themselves follows
+#   the window's DPI (foundation/win32/Dpi.h), and Windows neither stretches the windows into
+#   blurred bitmaps nor, with version 2, leaves a dialog at the old scale on another monitor.
 # And deliberately not:
 # - a dependency on Common Controls 6, which would turn on visual styles and change the dialogs'
 #   looks (themed buttons, sliders, group boxes); the classic controls stay;
-# - dpiAware / dpiAwareness: a DPI-aware dialog grows with the system font while its bitmaps,
-#   owner-drawn parts and pixel offsets (the start options' banner and their 70-pixel
-#   shortening) do not, so the layout would come apart. Unaware, Windows scales the whole window;
 # - activeCodePage: the programs' own texts reach the screen through the W functions, converted
 #   from Windows-1252 in one place (foundation/win32/WideText.h); the registry values stay in the
 #   system's code page, in which the game reads them.

@@ -2,7 +2,8 @@
 # The release zip as a player receives it, checked without running anything: one folder named
 # like the zip holding exactly the two programs and README.txt; each program built for the
 # package's machine, importing only Windows' own DLLs, stripped, with its version information and
-# a manifest that runs as invoker without visual styles; the README as Windows text.
+# a manifest that runs as invoker without visual styles and is DPI aware (per monitor, version 2,
+# else for the system); the README as Windows text.
 #   check-package.sh <zip> <i686|x86_64> <version> <objdump> <windres> <check-imports>
 set -eu
 zip=$1
@@ -64,7 +65,11 @@ check_program() {
     manifest=$(tr -d '\000' <"$work/$1.res")
     case "$manifest" in *'level="asInvoker"'*) ;; *) fail "$1 does not run as invoker" ;; esac
     case "$manifest" in *'<dependency'*) fail "$1 depends on an assembly (visual styles?)" ;; esac
-    case "$manifest" in *'<dpiAware'*) fail "$1 declares DPI awareness" ;; esac
+    case "$manifest" in *'>true</dpiAware>'*) ;; *) fail "$1 is not DPI aware for the system" ;; esac
+    case "$manifest" in
+    *'>PerMonitorV2, System</dpiAwareness>'*) ;;
+    *) fail "$1 is not DPI aware per monitor (version 2, else system)" ;;
+    esac
     count=$(printf '%s\n' "$manifest" | grep -c '<supportedOS ' || true)
     [ "$count" -eq 5 ] || fail "$1 declares $count supported systems instead of 5"
 }
