@@ -1,5 +1,7 @@
 #include "win32/DialogBase.h"
 
+#include "win32/Dpi.h"
+
 INT_PTR DialogBase::RunModal(HWND owner, HINSTANCE instance) {
     return DialogBoxParamW(instance, MAKEINTRESOURCEW(resourceId_), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
@@ -16,7 +18,7 @@ void DialogBase::SetIcons(HICON big, HICON small) {
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
-bool DialogBase::PaintIfMinimised(HICON icon) {
+bool DialogBase::PaintIfMinimised(HICON icon, UINT dpi) {
     if (!IsIconic(hwnd_)) {
         return false;
     }
@@ -25,9 +27,11 @@ bool DialogBase::PaintIfMinimised(HICON icon) {
     SendMessageA(hwnd_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon);
+    const int width = SystemMetricForDpi(SM_CXICON, dpi);
+    const int height = SystemMetricForDpi(SM_CYICON, dpi);
+    const int x = (client.right - client.left - width + 1) / 2;
+    const int y = (client.bottom - client.top - height + 1) / 2;
+    DrawIconEx(dc, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
     EndPaint(hwnd_, &paint);
     return true;
 }

@@ -31,9 +31,9 @@ public:
     void Attach(std::initializer_list<std::pair<Window*, int>> controls);
     // The icons of the caption and the task switcher.
     void SetIcons(HICON big, HICON small);
-    // For WM_PAINT: while the dialog is minimised, paints icon centred in its client area and
-    // returns true; otherwise paints nothing and returns false.
-    bool PaintIfMinimised(HICON icon);
+    // For WM_PAINT: while the dialog is minimised, paints icon centred in its client area at the
+    // size of a big icon at dpi and returns true; otherwise paints nothing and returns false.
+    bool PaintIfMinimised(HICON icon, UINT dpi);
 
 protected:
     // WM_INITDIALOG, after Handle() is set. True lets the system put the focus on the first

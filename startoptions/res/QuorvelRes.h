@@ -5,10 +5,13 @@
 
 // Resources
 #define IDD_OPTIONS 102      // the options dialog
-#define IDI_PROGRAM 128      // program icon: 32 x 32 and 16 x 16
+#define IDI_PROGRAM 128      // program icon: 16 to 64 pixels square
 #define IDB_NOTICE_LINE 134  // the notice sentence in Japanese, 392 x 48, 4 bits per pixel
 #define IDD_NOTICE 135       // "Japanese is not available"
 #define IDB_BANNER 136       // dialog background, 453 x 525, 8 bits per pixel
+// The two pictures drawn at twice the size, for the display scales above 100 %.
+#define IDB_BANNER_MASTER 137       // 906 x 1050, 8 bits per pixel
+#define IDB_NOTICE_LINE_MASTER 138  // 784 x 96, 4 bits per pixel
 
 // Resource type of a dialog's initial list entries, stored under the dialog's own id.
 #define RT_DIALOG_INIT 240
@@ -44,3 +47,4 @@
 #define IDC_GRAPHICS_GROUP 1030
 #define IDC_TCL_DEFINES_LABEL 1031
 #define IDC_SEPARATOR 1033
+#define IDC_NOTICE_PICTURE 1040  // the notice's picture of the Japanese sentence

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Draws the start-options program's pictures into this folder:
 
-  Banner.bmp      the dialog background, 453 x 525, 8 bits per pixel
-  NoticeLine.bmp  the notice sentence in Japanese, 392 x 48, 4 bits per pixel, black on white
-  Quorvel.ico     the program icon, 32 x 32 and 16 x 16, 256 colours each
+  Banner.bmp            the dialog background, 453 x 525, 8 bits per pixel, for 96 dpi
+  BannerMaster.bmp      the same drawn at twice the size, for greater display scales
+  NoticeLine.bmp        the notice sentence in Japanese, 392 x 48, 4 bits per pixel, black on white
+  NoticeLineMaster.bmp  the same drawn at twice the size
+  Quorvel.ico           the program icon, 64, 48, 40, 32, 24, 20 and 16 pixels square, 256 colours
 
 The results are committed, so building needs none of this. To redraw them (Debian packages):
   apt-get install python3-pil fonts-dejavu-core fonts-ipafont-gothic
@@ -18,13 +20,21 @@ import os
 import struct
 import sys
 
-from PIL import Image, ImageDraw, ImageFilter, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SERIF_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf"
 JAPANESE = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
 
 NOTICE_TEXT = "日本語はこの版で働かない!"
+
+# The masters are drawn at twice the size, for 200 %; the program shrinks them for the scales
+# between and grows them beyond. The icons hold an image for each common size of the system's big
+# and small icons from 100 % to 200 %.
+MASTER_SCALE = 2
+ICON_SIZES = [64, 48, 40, 32, 24, 20, 16]
+# How far before the banner's right and bottom edges its drawings have faded into the paper.
+FADE = 40
 
 PAPER = (251, 251, 247)
 INK = (56, 68, 82)
@@ -160,97 +170,128 @@ def draw_emblem(size):
     return img.resize((size, size), Image.LANCZOS)
 
 
-def glyph(d, x, y, seed, colour):
-    """One invented glyph in a 7 x 9 cell: a few strokes picked by the seed."""
+def glyph(d, x, y, seed, colour, k):
+    """One invented glyph in a 7 x 9 cell (times k): a few strokes picked by the seed."""
     strokes = [
         ((0, 0), (6, 0)), ((0, 8), (6, 8)), ((0, 0), (0, 8)), ((6, 0), (6, 8)),
         ((3, 0), (3, 8)), ((0, 4), (6, 4)), ((0, 0), (6, 8)), ((6, 0), (0, 8)),
     ]
     for bit, ((x0, y0), (x1, y1)) in enumerate(strokes):
         if seed >> bit & 1:
-            d.line([(x + x0, y + y0), (x + x1, y + y1)], fill=colour)
+            d.line([((x + x0) * k, (y + y0) * k), ((x + x1) * k, (y + y1) * k)], fill=colour,
+                   width=k)
 
 
-def draw_banner():
+def fade_edges(img, fade):
+    """Blends the picture into its paper over the last `fade` pixels before the right and bottom
+    edges, so that nothing ends in a hard edge where the window is larger than the picture."""
+    width, height = img.size
+
+    def ramp(length):
+        return [min(255, round(255 * (length - 1 - i) / fade)) for i in range(length)]
+
+    across = Image.new("L", (width, 1))
+    across.putdata(ramp(width))
+    down = Image.new("L", (1, height))
+    down.putdata(ramp(height))
+    mask = ImageChops.darker(across.resize((width, height)), down.resize((width, height)))
+    return Image.composite(img, Image.new("RGB", img.size, PAPER), mask)
+
+
+def draw_banner(k):
+    """The banner at k times its 453 x 525 pixels: k = 1 for 96 dpi, larger for the master that
+    greater display scales are made from."""
     width, height = 453, 525
     band = 105  # the top fifth
-    img = Image.new("RGB", (width, height), PAPER)
+    img = Image.new("RGB", (width * k, height * k), PAPER)
     d = ImageDraw.Draw(img)
 
+    def at(points):
+        return [(x * k, y * k) for x, y in points]
+
     # Decorative band: a pale sky over layered hills, edged by a gold rule with diamonds.
-    for y in range(band):
-        d.line([(0, y), (width, y)], fill=mix((214, 230, 240), (246, 248, 244), y / band))
+    for y in range(band * k):
+        d.line([(0, y), (width * k, y)], fill=mix((214, 230, 240), (246, 248, 244), y / (band * k)))
     for layer, (base, amp, colour) in enumerate([(70, 9, (214, 226, 208)), (82, 7, (196, 214, 188)),
                                                  (92, 5, (178, 202, 168))]):
         points = [(0, band)]
-        for x in range(0, width + 1, 3):
+        for step in range(0, width * k + 1, 3):
+            x = step / k
             points.append((x, base + amp * math.sin(x / (38 + 9 * layer) + layer * 1.7)))
         points.append((width, band))
-        d.polygon(points, fill=colour)
-    d.line([(0, band - 3), (width, band - 3)], fill=GOLD)
-    d.line([(0, band), (width, band)], fill=GOLD)
+        d.polygon(at(points), fill=colour)
+    d.line(at([(0, band - 3), (width, band - 3)]), fill=GOLD, width=k)
+    d.line(at([(0, band), (width, band)]), fill=GOLD, width=k)
     for x in range(6, width, 16):
-        d.polygon([(x, band - 1.5), (x + 3, band - 4.5), (x + 6, band - 1.5), (x + 3, band + 1.5)],
+        d.polygon(at([(x, band - 1.5), (x + 3, band - 4.5), (x + 6, band - 1.5), (x + 3, band + 1.5)]),
                   fill=GOLD)
 
     # The emblem under its arc, left; the title lettering beside it.
-    d.arc([14, 4, 124, 114], start=195, end=345, fill=GOLD, width=3)
-    emblem = draw_emblem(72)
-    img.paste(emblem, (33, 18), emblem)
-    title_font = ImageFont.truetype(SERIF_BOLD, 46)
-    shadow = Image.new("L", (width, band), 0)
-    ImageDraw.Draw(shadow).text((132, 22), "KRUMBEL", font=title_font, fill=120)
-    shadow = shadow.filter(ImageFilter.GaussianBlur(3))
-    img.paste(Image.new("RGB", (width, band), (255, 255, 255)), (0, 0), shadow)
-    d.text((130, 20), "KRUMBEL", font=title_font, fill=INK)
+    d.arc([14 * k, 4 * k, 124 * k, 114 * k], start=195, end=345, fill=GOLD, width=3 * k)
+    emblem = draw_emblem(72 * k)
+    img.paste(emblem, (33 * k, 18 * k), emblem)
+    title_font = ImageFont.truetype(SERIF_BOLD, 46 * k)
+    shadow = Image.new("L", (width * k, band * k), 0)
+    ImageDraw.Draw(shadow).text((132 * k, 22 * k), "KRUMBEL", font=title_font, fill=120)
+    shadow = shadow.filter(ImageFilter.GaussianBlur(3 * k))
+    img.paste(Image.new("RGB", (width * k, band * k), (255, 255, 255)), (0, 0), shadow)
+    d.text((130 * k, 20 * k), "KRUMBEL", font=title_font, fill=INK)
 
     # Faint grey line drawings below the band: hill contours and a windmill.
     faint = (226, 226, 220)
     for i, base in enumerate(range(150, height, 46)):
-        points = [(x, base + 10 * math.sin(x / (55 + 7 * i) + i)) for x in range(0, width + 1, 3)]
-        d.line(points, fill=faint)
-    mill_x, mill_y = 396, 452
-    d.line([(mill_x - 12, mill_y + 40), (mill_x - 5, mill_y), (mill_x + 5, mill_y),
-            (mill_x + 12, mill_y + 40)], fill=(214, 214, 208))
-    for k in range(4):
-        a = math.pi / 4 + k * math.pi / 2
-        d.line([(mill_x, mill_y), (mill_x + 26 * math.cos(a), mill_y + 26 * math.sin(a))],
-               fill=(214, 214, 208))
+        points = [(x / k, base + 10 * math.sin(x / k / (55 + 7 * i) + i))
+                  for x in range(0, width * k + 1, 3)]
+        d.line(at(points), fill=faint, width=k)
+    mill_x, mill_y = 380, 440
+    mill = (214, 214, 208)
+    d.line(at([(mill_x - 12, mill_y + 40), (mill_x - 5, mill_y), (mill_x + 5, mill_y),
+               (mill_x + 12, mill_y + 40)]), fill=mill, width=k)
+    for n in range(4):
+        a = math.pi / 4 + n * math.pi / 2
+        d.line(at([(mill_x, mill_y), (mill_x + 26 * math.cos(a), mill_y + 26 * math.sin(a))]),
+               fill=mill, width=k)
 
-    # Glyph columns in the free strip right of the language list and along the right edge.
+    # Glyph columns in the free strip right of the language list and along the right side.
     glyph_colour = (222, 222, 216)
     for column, x in enumerate(range(262, 442, 22)):
         for row, y in enumerate(range(116, 200, 14)):
-            glyph(d, x, y, (column * 37 + row * 91 + 23) % 255 | 1, glyph_colour)
+            glyph(d, x, y, (column * 37 + row * 91 + 23) % 255 | 1, glyph_colour, k)
     for row, y in enumerate(range(116, 505, 14)):
-        glyph(d, 445, y, (row * 53 + 11) % 255 | 2, glyph_colour)
+        glyph(d, 404, y, (row * 53 + 11) % 255 | 2, glyph_colour, k)
 
-    return img.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    img = fade_edges(img, FADE * k)
+    # 256 colours, spread by dithering, so that the fades show no steps.
+    palette = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT)
+    return img.quantize(palette=palette, dither=Image.Dither.FLOYDSTEINBERG)
 
 
-def draw_notice_line():
-    """Black Japanese text on white with sixteen grey levels for smooth edges. The sentence sits in
-    the top 34 pixels, clear of the English line the dialog shows below it."""
-    width, height = 392, 48
+def draw_notice_line(k):
+    """Black Japanese text on white with sixteen grey levels for smooth edges, at k times its
+    392 x 48 pixels. The sentence sits in the top 34 pixels, clear of the English line the dialog
+    shows below it."""
+    width, height = 392 * k, 48 * k
     img = Image.new("L", (width, height), 255)
     d = ImageDraw.Draw(img)
-    font = ImageFont.truetype(JAPANESE, 24)
+    font = ImageFont.truetype(JAPANESE, 24 * k)
     left, top, right, bottom = d.textbbox((0, 0), NOTICE_TEXT, font=font)
-    x = (352 - (right - left)) // 2 - left  # centred on the part the dialog shows
-    d.text((x, 5 - top), NOTICE_TEXT, font=font, fill=0)
+    x = (352 * k - (right - left)) // 2 - left  # centred on the part the dialog shows
+    d.text((x, 5 * k - top), NOTICE_TEXT, font=font, fill=0)
     grey = Image.new("P", (1, 1))
     grey.putpalette([v for i in range(16) for v in (i * 17,) * 3])
     return img.convert("RGB").quantize(palette=grey, dither=Image.Dither.NONE)
 
 
 def draw_icons():
-    return [draw_emblem(32), draw_emblem(16)]
+    return [draw_emblem(size) for size in ICON_SIZES]
 
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else HERE
-    write_bmp(os.path.join(out, "Banner.bmp"), draw_banner(), 8)
-    write_bmp(os.path.join(out, "NoticeLine.bmp"), draw_notice_line(), 4)
+    write_bmp(os.path.join(out, "Banner.bmp"), draw_banner(1), 8)
+    write_bmp(os.path.join(out, "BannerMaster.bmp"), draw_banner(MASTER_SCALE), 8)
+    write_bmp(os.path.join(out, "NoticeLine.bmp"), draw_notice_line(1), 4)
+    write_bmp(os.path.join(out, "NoticeLineMaster.bmp"), draw_notice_line(MASTER_SCALE), 4)
     write_ico(os.path.join(out, "Quorvel.ico"), draw_icons())
 
 

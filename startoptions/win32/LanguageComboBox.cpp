@@ -1,5 +1,6 @@
 #include "win32/LanguageComboBox.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -16,13 +17,19 @@ const char* TextOfItemData(ULONG_PTR data) {
     return reinterpret_cast<const char*>(data);
 }
 
-void DrawJapaneseWord(HDC dc, const RECT& rect, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+// The strokes are designed for 96 dpi; at dpi their points and the pen grow alike.
+void DrawJapaneseWord(HDC dc, const RECT& rect, COLORREF colour, UINT dpi) {
+    HPEN pen = CreatePen(PS_SOLID, std::max(1, ScaleToDpi(1, dpi)), colour);
     HGDIOBJ previous = SelectObject(dc, pen);
+    auto point = [&](const StrokePoint& p) {
+        return POINT{rect.left + ScaleToDpi(p.x, dpi), rect.top + ScaleToDpi(p.y, dpi)};
+    };
     for (const Stroke& stroke : JapaneseWordStrokes()) {
-        MoveToEx(dc, rect.left + stroke.points[0].x, rect.top + stroke.points[0].y, nullptr);
+        const POINT start = point(stroke.points[0]);
+        MoveToEx(dc, start.x, start.y, nullptr);
         for (int i = 1; i < stroke.count; ++i) {
-            LineTo(dc, rect.left + stroke.points[i].x, rect.top + stroke.points[i].y);
+            const POINT to = point(stroke.points[i]);
+            LineTo(dc, to.x, to.y);
         }
     }
     SelectObject(dc, previous);
@@ -83,7 +90,7 @@ void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
         DeleteObject(background);
     }
     if (DrawsAsJapaneseCharacters(text)) {
-        DrawJapaneseWord(dc, rect, drawing);
+        DrawJapaneseWord(dc, rect, drawing, dpi_);
     } else {
         DrawTextW(dc, WideText(text).c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "win32/ComboBox.h"
+#include "win32/Dpi.h"
 
 // The language list: an owner-drawn drop-down list that keeps no strings of its own. Each item's
 // data points at its text, which must outlive the item (the program passes static texts). The
@@ -12,6 +13,9 @@
 class LanguageComboBox : public ComboBox {
 public:
     using ComboBox::ComboBox;
+
+    // The DPI the Japanese characters are drawn at: their strokes, pen and place in the item.
+    void SetDpi(UINT dpi) { dpi_ = dpi; }
 
     // Adds an entry whose item data is text; returns its position.
     int AddString(const char* text);
@@ -27,4 +31,7 @@ public:
     // doesn't ask for CBS_SORT (the entries' positions are the stored language numbers), so the
     // system never asks today; the answer stays defined should it ever.
     int CompareItem(const COMPAREITEMSTRUCT& item) const;
+
+private:
+    UINT dpi_ = kDesignDpi;
 };

@@ -1,15 +1,51 @@
 #include "win32/NoticeDialog.h"
 
+#include <utility>
+
 #include "res/QuorvelRes.h"
 
-NoticeDialog::NoticeDialog() : DialogBase(IDD_NOTICE) {}
+namespace {
+
+ScaledPicture NoticePicture() {
+    return ScaledPicture(IDB_NOTICE_LINE, IDB_NOTICE_LINE_MASTER);
+}
+
+}  // namespace
+
+NoticeDialog::NoticeDialog() : DialogBase(IDD_NOTICE), picture_(NoticePicture()) {}
 
 bool NoticeDialog::OnInitDialog() {
     whiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+    dpi_.Follow(Handle());
+    if (!dpi_.IsDesign()) {
+        ScalePicture();
+    }
     return true;
 }
 
-bool NoticeDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR* result) {
+void NoticeDialog::ScalePicture() {
+    ScaledPicture fresh = NoticePicture();
+    fresh.Load(GetModuleHandleA(nullptr), dpi_.Get());
+    if (fresh.Get() == nullptr) {
+        return;
+    }
+    auto previous = reinterpret_cast<HBITMAP>(
+        Window(Item(IDC_NOTICE_PICTURE))
+            .Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fresh.Get())));
+    // The control never frees a picture it was given. The one it loaded itself is ours to free
+    // once replaced; an earlier one of ours goes with the assignment below.
+    if (previous != nullptr && !templatePicture_) {
+        templatePicture_.Reset(previous);
+    }
+    picture_ = std::move(fresh);
+}
+
+bool NoticeDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
+    if (message == WM_DPICHANGED) {
+        dpi_.OnDpiChanged(Handle(), wParam, lParam);
+        ScalePicture();
+        return false;
+    }
     if (!IsCtlColorMessage(message)) {
         return false;
     }

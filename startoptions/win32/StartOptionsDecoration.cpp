@@ -1,6 +1,7 @@
 // The options dialog's look: the banner behind the controls, white control backgrounds, the
-// program icon when minimised, and the owner-drawn language list.
+// program icon when minimised, and the owner-drawn language list; all at the dialog's DPI.
 #include <algorithm>
+#include <utility>
 
 #include "res/QuorvelRes.h"
 #include "win32/NoticeDialog.h"
@@ -8,28 +9,28 @@
 
 namespace {
 
-// Copies the banner unscaled to the top-left corner. Only the bitmap's own extent is copied:
-// where the client area is larger (the advanced rows), the dialog's white background shows.
-void PaintBanner(HWND window, HBITMAP banner, COLORREF background) {
+// Copies the banner, made for the dialog's scale, to the top-left corner; where the client area is
+// larger than the banner (the advanced rows, a wider font), its paper goes on.
+void PaintBanner(HWND window, const ScaledPicture& banner, COLORREF background, HBRUSH paper) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     SetBkColor(dc, background);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = nullptr;
-    BITMAP size = {};
-    if (banner != nullptr) {
-        previous = SelectObject(memory, banner);
-        GetObjectA(banner, sizeof size, &size);
-    }
     RECT client;
     GetClientRect(window, &client);
-    int width = std::min<int>(client.right - client.left, size.bmWidth);
-    int height = std::min<int>(client.bottom - client.top, size.bmHeight);
+    const SIZE size = banner.Size();
+    const int width = std::min<int>(client.right, size.cx);
+    const int height = std::min<int>(client.bottom, size.cy);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = banner.Get() != nullptr ? SelectObject(memory, banner.Get()) : nullptr;
     BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     if (previous != nullptr) {
         SelectObject(memory, previous);
     }
     DeleteDC(memory);
+    const RECT right = {width, 0, client.right, client.bottom};
+    const RECT below = {0, height, width, client.bottom};
+    FillRect(dc, &right, paper);
+    FillRect(dc, &below, paper);
     EndPaint(window, &paint);
 }
 
@@ -49,8 +50,11 @@ bool StartOptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, I
         case WM_PAINT:
             return OnPaint();
         case WM_QUERYDRAGICON:
-            *result = reinterpret_cast<INT_PTR>(programIcon);
+            *result = reinterpret_cast<INT_PTR>(programIcon.Big());
             return true;
+        case WM_DPICHANGED:
+            OnDpiChanged(wParam, lParam);
+            return false;  // the template's controls and fonts follow in the default processing
         case WM_MEASUREITEM:
         case WM_DRAWITEM:
         case WM_COMPAREITEM:
@@ -60,11 +64,29 @@ bool StartOptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, I
     }
 }
 
+void StartOptionsDialog::ScaleDecoration() {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    ProgramIcons icons(module, IDI_PROGRAM, dpi_.Get());
+    SetIcons(icons.Big(), icons.Small());
+    programIcon = std::move(icons);  // the window no longer shows the old ones
+    bannerBitmap.Load(module, dpi_.Get());
+    paperBrush.Reset(CreateSolidBrush(bannerBitmap.Paper()));
+    languageList.SetDpi(dpi_.Get());
+}
+
+// The dialog moved to a screen of another scale: the new DPI is the message's (the window's own
+// may not have caught up yet).
+void StartOptionsDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    dpi_.OnDpiChanged(Handle(), wParam, lParam);
+    ScaleDecoration();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool StartOptionsDialog::OnPaint() {
-    if (PaintIfMinimised(programIcon)) {
+    if (PaintIfMinimised(programIcon.Big(), dpi_.Get())) {
         return true;
     }
-    PaintBanner(Handle(), bannerBitmap.Get(), backgroundColour);
+    PaintBanner(Handle(), bannerBitmap, backgroundColour, paperBrush.Get());
     return false;  // the default processing follows
 }
 

@@ -11,11 +11,7 @@
 
 StartOptionsDialog::StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers,
                                        const KStr& commandLine)
-    : DialogBase(IDD_OPTIONS),
-      sysInfo_(sysInfo),
-      drivers_(drivers),
-      commandLine(commandLine),
-      programIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM))) {}
+    : DialogBase(IDD_OPTIONS), sysInfo_(sysInfo), drivers_(drivers), commandLine(commandLine) {}
 
 bool StartOptionsDialog::Advanced() const {
     return HasSwitch(commandLine, kSwitchAdvanced);
@@ -29,12 +25,12 @@ bool StartOptionsDialog::OnInitDialog() {
 
     desktopWidth = GetSystemMetrics(SM_CXFULLSCREEN);
     desktopHeight = GetSystemMetrics(SM_CYFULLSCREEN);
-    SetIcons(programIcon, programIcon);
+    dpi_.Follow(Handle());
     framerateSlider.SetRange(kMinFramerate, kMaxFramerate, false);
 
     whiteBrush.Reset(CreateSolidBrush(kWhite));
     backgroundColour = kWhite;
-    bannerBitmap.Reset(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER)));
+    ScaleDecoration();  // the icons, the banner and the Japanese strokes
 
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
     if (!Advanced()) {
@@ -87,7 +83,7 @@ void StartOptionsDialog::HideAdvancedControls() {
     RECT window;
     GetWindowRect(Handle(), &window);
     SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left,
-                 window.bottom - window.top - kAdvancedRowsHeight, SWP_NOZORDER);
+                 window.bottom - window.top - dpi_.Scale(kAdvancedRowsHeight), SWP_NOZORDER);
 }
 
 void StartOptionsDialog::OnTimer(UINT_PTR id) {

@@ -13,10 +13,13 @@
 #include "win32/Button.h"
 #include "win32/ComboBox.h"
 #include "win32/DialogBase.h"
+#include "win32/Dpi.h"
 #include "win32/Edit.h"
 #include "win32/GdiHandles.h"
 #include "win32/KSysInfo.h"
 #include "win32/LanguageComboBox.h"
+#include "win32/ProgramIcons.h"
+#include "win32/ScaledPicture.h"
 #include "win32/Static.h"
 #include "win32/Trackbar.h"
 
@@ -41,7 +44,7 @@ public:
     // RunModal's result when OK could not store every setting (IDOK when it could, IDCANCEL
     // when the player cancelled).
     static constexpr INT_PTR kStoreFailed = 3;
-    // How much shorter the window is without the advanced rows.
+    // How much shorter the window is without the advanced rows, in pixels at 96 dpi.
     static constexpr int kAdvancedRowsHeight = 70;
     static constexpr COLORREF kWhite = RGB(255, 255, 255);
     static constexpr COLORREF kBuntColour = RGB(255, 255, 185);
@@ -96,6 +99,9 @@ private:
     ComboBox ListOf(int listId) const;
 
     // Decoration (StartOptionsDecoration.cpp).
+    // Loads the icons and the banner and sizes the Japanese strokes for the dialog's DPI.
+    void ScaleDecoration();
+    void OnDpiChanged(WPARAM wParam, LPARAM lParam);
     bool OnPaint();
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind);
     bool OnOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result);
@@ -128,7 +134,9 @@ private:
     int32_t desktopHeight = 0;
     bool fullScreen = true;
     Brush whiteBrush;
-    Bitmap bannerBitmap;
+    ScaledPicture bannerBitmap{IDB_BANNER, IDB_BANNER_MASTER};
+    Brush paperBrush;  // the banner's paper, beyond its right and bottom edges
     COLORREF backgroundColour = kWhite;
-    HICON programIcon;  // shared resource icon: never destroyed
+    ProgramIcons programIcon;
+    WindowDpi dpi_;
 };

@@ -1,6 +1,7 @@
 #include "win32/TweakDialog.h"
 
 #include <iterator>
+#include <utility>
 
 #include "TweakPersistence.h"
 #include "TweakView.h"
@@ -10,22 +11,15 @@ namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
 
-HICON LoadProgramIcon(int width, int height) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                         IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
-}
-
 }  // namespace
 
-TweakDialog::TweakDialog()
-    : DialogBase(IDD_TWEAK),
-      icon_(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM))),
-      smallIcon_(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))) {}
+TweakDialog::TweakDialog() : DialogBase(IDD_TWEAK) {}
 
 bool TweakDialog::OnInitDialog() {
     AttachControls();
     HWND dialog = Handle();
-    SetIcons(icon_, smallIcon_ ? smallIcon_.Get() : icon_);
+    dpi_.Follow(dialog);
+    LoadIcons();
     table_.BuildParameterTable();
     SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
     slider_.SetRange(0, 1, false);
@@ -182,17 +176,28 @@ void TweakDialog::Load() {
     ShowSelectedParameter();
 }
 
-bool TweakDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR* result) {
+void TweakDialog::LoadIcons() {
+    ProgramIcons fresh(GetModuleHandleA(nullptr), IDI_PROGRAM, dpi_.Get());
+    SetIcons(fresh.Big(), fresh.Small());
+    icons_ = std::move(fresh);  // the window no longer shows the old ones
+}
+
+bool TweakDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
     switch (message) {
         case WM_PAINT:
-            if (!PaintIfMinimised(icon_)) {
+            if (!PaintIfMinimised(icons_.Big(), dpi_.Get())) {
                 return false;
             }
             *result = TRUE;
             return true;
         case WM_QUERYDRAGICON:
-            *result = reinterpret_cast<INT_PTR>(icon_);
+            *result = reinterpret_cast<INT_PTR>(icons_.Big());
             return true;
+        case WM_DPICHANGED:
+            // The template's controls and fonts follow by themselves; only the icons are ours.
+            dpi_.OnDpiChanged(Handle(), wParam, lParam);
+            LoadIcons();
+            return false;
         default:
             return false;
     }

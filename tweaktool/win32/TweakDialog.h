@@ -12,9 +12,10 @@
 #include "TweakParameter.h"
 #include "win32/Button.h"
 #include "win32/DialogBase.h"
+#include "win32/Dpi.h"
 #include "win32/Edit.h"
-#include "win32/GdiHandles.h"
 #include "win32/ListBox.h"
+#include "win32/ProgramIcons.h"
 #include "win32/Static.h"
 #include "win32/Trackbar.h"
 
@@ -51,10 +52,13 @@ private:
     void MoveSliderTo(int32_t TweakParameter::*field);
     void Save();
     void Load();
+    // The icons at the sizes the window's DPI asks for; again when the window moves to a screen
+    // of another scale.
+    void LoadIcons();
 
     TweakParameterTable table_;
-    HICON icon_;      // shared with the module: never destroyed
-    Icon smallIcon_;  // the icon's small image, for the caption and the taskbar
+    WindowDpi dpi_;
+    ProgramIcons icons_;
     // The slider position the poll saw last, or where the dialog put the slider itself; -1 until
     // the first poll. Only a move away from it changes the value.
     int32_t lastPolledPosition_ = -1;

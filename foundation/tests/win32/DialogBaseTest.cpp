@@ -39,7 +39,7 @@ protected:
         SetIcons(icon, icon);
         iconSet =
             SendMessageA(Handle(), WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(icon);
-        paintedWhileOpen = PaintIfMinimised(icon);
+        paintedWhileOpen = PaintIfMinimised(icon, 96);
         SetTimer(Handle(), kTimer, 10, nullptr);
         return true;
     }

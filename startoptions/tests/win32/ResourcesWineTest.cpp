@@ -327,7 +327,9 @@ struct BitmapFacts {
 
 TEST(QuorvelResources, BitmapsHaveTheirSizesAndDepths) {
     for (const BitmapFacts& want :
-         {BitmapFacts{IDB_BANNER, 453, 525, 8}, BitmapFacts{IDB_NOTICE_LINE, 392, 48, 4}}) {
+         {BitmapFacts{IDB_BANNER, 453, 525, 8}, BitmapFacts{IDB_NOTICE_LINE, 392, 48, 4},
+          BitmapFacts{IDB_BANNER_MASTER, 906, 1050, 8},
+          BitmapFacts{IDB_NOTICE_LINE_MASTER, 784, 96, 4}}) {
         SCOPED_TRACE(want.id);
         const ModuleResource resource = FindModuleResource(Program(), want.id, 2 /* RT_BITMAP */);
         ASSERT_TRUE(resource);
@@ -349,8 +351,9 @@ TEST(QuorvelResources, BitmapsHaveTheirSizesAndDepths) {
     }
 }
 
-TEST(QuorvelResources, ProgramIconInBothSizes) {
-    for (int size : {32, 16}) {
+TEST(QuorvelResources, ProgramIconInEverySizeFrom100To200Percent) {
+    const std::vector<int> sizes = {64, 48, 40, 32, 24, 20, 16};
+    for (int size : sizes) {
         HICON icon = static_cast<HICON>(
             LoadImageA(Program(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;
@@ -363,13 +366,16 @@ TEST(QuorvelResources, ProgramIconInBothSizes) {
         DeleteObject(info.hbmColor);
         DestroyIcon(icon);
     }
-    // The group lists exactly the two images, so no size is scaled from another.
+    // The group lists exactly these images, so no size is scaled from another.
     const ModuleResource group = FindModuleResource(Program(), IDI_PROGRAM, 14 /* RT_GROUP_ICON */);
     ASSERT_TRUE(group);
-    ASSERT_GE(group.size, 6u + 2 * 14);
+    ASSERT_GE(group.size, 6u + sizes.size() * 14);
     const auto* bytes = static_cast<const uint8_t*>(group.data);
-    EXPECT_EQ(bytes[4], 2);
-    EXPECT_EQ((std::vector<int>{bytes[6], bytes[6 + 14]}), (std::vector<int>{32, 16}));
+    std::vector<int> listed(bytes[4]);
+    for (size_t i = 0; i < listed.size(); ++i) {
+        listed[i] = bytes[6 + 14 * i];
+    }
+    EXPECT_EQ(listed, sizes);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "ScriptedCatalogues.h"
@@ -18,6 +19,7 @@
 #include "support/DialogDriver.h"
 #include "support/SettingsKey.h"
 #include "support/Wait.h"
+#include "win32/Dpi.h"
 #include "win32/KSysInfo.h"
 #include "win32/StartOptionsDialog.h"
 #include "win32/WideText.h"
@@ -239,9 +241,9 @@ TEST_F(StartOptionsDialogTest, ControlsStayWhiteWithBunt) {
     EXPECT_EQ(pixel, RGB(255, 255, 255));
 }
 
-// One owner-draw request for the language list, over a canvas of width x 16.
+// One owner-draw request for the language list, into a rectangle of the given size.
 DRAWITEMSTRUCT DrawRequest(const DialogDriver& dialog, HDC dc, const char* text, bool selected,
-                           int width = 40) {
+                           SIZE size = {40, 16}) {
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_COMBOBOX;
     item.CtlID = IDC_LANGUAGE;
@@ -250,7 +252,7 @@ DRAWITEMSTRUCT DrawRequest(const DialogDriver& dialog, HDC dc, const char* text,
     item.itemState = selected ? ODS_SELECTED : 0;
     item.hwndItem = dialog.Item(IDC_LANGUAGE);
     item.hDC = dc;
-    item.rcItem = {0, 0, width, 16};
+    item.rcItem = {0, 0, size.cx, size.cy};
     item.itemData = reinterpret_cast<ULONG_PTR>(text);
     return item;
 }
@@ -268,7 +270,7 @@ void PrepareText(const Canvas& canvas) {
 // The language list draws an entry, not selected, whose item data is text.
 void DrawEntry(const DialogDriver& dialog, const Canvas& canvas, const char* text) {
     PrepareText(canvas);
-    DRAWITEMSTRUCT item = DrawRequest(dialog, canvas.Dc(), text, false, kTextWidth);
+    DRAWITEMSTRUCT item = DrawRequest(dialog, canvas.Dc(), text, false, {kTextWidth, 16});
     dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
 }
 
@@ -287,6 +289,83 @@ int DifferingPixels(const Canvas& a, const Canvas& b) {
         }
     }
     return differing;
+}
+
+// A pixel of the dialog's client area as the dialog paints it. The paint is sent, so that it is
+// done on the dialog's thread before the pixel is read.
+COLORREF PaintedPixel(const DialogDriver& dialog, int x, int y) {
+    InvalidateRect(dialog.Handle(), nullptr, TRUE);
+    dialog.Send(0, WM_PAINT);
+    HDC dc = GetDC(dialog.Handle());
+    COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(dialog.Handle(), dc);
+    return pixel;
+}
+
+// The banner's gold rule under its band, at y = 102 for 96 dpi; nothing else there is as warm.
+bool IsGold(COLORREF pixel) {
+    return GetRValue(pixel) - GetBValue(pixel) > 100;
+}
+constexpr int kGoldRuleY = 102;
+
+// The dialog moves to a screen of another scale: WM_DPICHANGED names the new DPI and suggests
+// the window's new rectangle.
+void MoveToDpi(const DialogDriver& dialog, UINT dpi) {
+    const RECT frame = dialog.Frame();
+    RECT suggested = {frame.left, frame.top, frame.left + (frame.right - frame.left) * 2,
+                      frame.top + (frame.bottom - frame.top) * 2};
+    dialog.Send(0, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    const RECT moved = dialog.Frame();
+    EXPECT_EQ(moved.right - moved.left, suggested.right - suggested.left);
+    EXPECT_EQ(moved.bottom - moved.top, suggested.bottom - suggested.top);
+}
+
+TEST_F(StartOptionsDialogTest, DecorationFollowsTheDpiOfItsScreen) {
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(DpiOfWindow(dialog.Handle()), 96u) << "the shared test prefix stays at 96 dpi";
+    EXPECT_TRUE(IsGold(PaintedPixel(dialog, 2, kGoldRuleY)));
+    // Beyond the banner's right edge its paper goes on, light and even.
+    const COLORREF paper = PaintedPixel(dialog, 460, 110);
+    EXPECT_GT(GetGValue(paper), 240);
+    EXPECT_EQ(PaintedPixel(dialog, 452, 300), paper);
+
+    // 150 %: the master shrunk to three quarters; 200 %: the master itself. Under Wine the first
+    // paint after the window grew may not reach its pixels yet, hence the wait.
+    MoveToDpi(dialog, 144);
+    EXPECT_TRUE(WaitFor([&] { return IsGold(PaintedPixel(dialog, 3, kGoldRuleY * 3 / 2)); }));
+    EXPECT_FALSE(IsGold(PaintedPixel(dialog, 3, kGoldRuleY)));
+    MoveToDpi(dialog, 192);
+    EXPECT_TRUE(WaitFor([&] { return IsGold(PaintedPixel(dialog, 4, kGoldRuleY * 2)); }));
+    EXPECT_FALSE(IsGold(PaintedPixel(dialog, 4, kGoldRuleY * 3 / 2)));
+
+    // The icons at the sizes of the new scale.
+    for (auto [kind, metric] :
+         {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        auto icon = reinterpret_cast<HICON>(dialog.Send(0, WM_GETICON, kind));
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info)) << kind;
+        BITMAP mask = {};
+        GetObjectA(info.hbmMask, sizeof mask, &mask);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        EXPECT_EQ(mask.bmWidth, SystemMetricForDpi(metric, 192)) << kind;
+    }
+
+    // The Japanese characters at twice their size, with a pen twice as wide.
+    static const char kJapanese[] = "Japanese";
+    Canvas japanese(80, 32);
+    DRAWITEMSTRUCT item = DrawRequest(dialog, japanese.Dc(), kJapanese, true, {80, 32});
+    dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+    const COLORREF highlight = GetNearestColor(japanese.Dc(), GetSysColor(COLOR_HIGHLIGHT));
+    const COLORREF stroke = GetNearestColor(japanese.Dc(), GetSysColor(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(japanese.At(4, 4), stroke);   // the first stroke of the first character
+    EXPECT_EQ(japanese.At(4, 22), stroke);  // ... down to near its end at (4, 24)
+    EXPECT_EQ(japanese.At(8, 8), highlight);
+    EXPECT_EQ(japanese.At(36, 4), stroke);  // the second character's stem
+    // The pen is two pixels wide: the stroke covers a neighbour of its own column.
+    EXPECT_TRUE(japanese.At(3, 12) == stroke || japanese.At(5, 12) == stroke);
 }
 
 TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
@@ -438,6 +517,16 @@ TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
         EXPECT_EQ(BrushColour(brush), RGB(255, 255, 255)) << message;
         EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(255, 255, 255)) << message;
     }
+    // Moved to a screen at 150 %, the picture of the sentence grows with the dialog.
+    RECT frame = {};
+    GetWindowRect(notice, &frame);
+    SendMessageA(notice, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
+    BITMAP picture = {};
+    GetObjectA(reinterpret_cast<HBITMAP>(
+                   SendDlgItemMessageA(notice, IDC_NOTICE_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+               sizeof picture, &picture);
+    EXPECT_EQ(picture.bmWidth, 392 * 3 / 2);
+    EXPECT_EQ(picture.bmHeight, 48 * 3 / 2);
     PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);  // the close box: English all the same
     EXPECT_TRUE(WaitFor([&] { return dialog.Selection(IDC_LANGUAGE) == kEnglish; }));
     EXPECT_EQ(dialog.Text(), "Krumbel - Options");
