@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "DialogInitData.h"
+#include "Localisation.h"
 #include "res/QuorvelRes.h"
+#include "win32/Dpi.h"
 #include "win32/ModuleResource.h"
+#include "win32/Window.h"
 
 // The compiled resources of the start-options program, read back from this test program, which
 // links the same resource object as the program.
@@ -75,12 +78,60 @@ public:
         MapDialogRect(dialog_, &units);
         return {units.right, units.bottom};
     }
+    // Whether the text of control id shows whole in the control's own font: on one line, or on
+    // as many lines as a static text's height holds.
+    ::testing::AssertionResult TextFits(int id) const;
 
 private:
     static INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
     HWND dialog_;
 };
+
+// Room a control's frame takes from its text, in pixels at 96 dpi: a button's edges and focus
+// frame, a check box's box (beside the system's metric) and a frame's caption indent.
+constexpr int kButtonMargin = 4;
+constexpr int kCheckBoxGap = 6;
+constexpr int kFrameCaptionIndent = 10;
+
+::testing::AssertionResult ShownDialog::TextFits(int id) const {
+    HWND control = Item(id);
+    wchar_t text[256] = {};
+    const int length = GetWindowTextW(control, text, 256);
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text, length, &extent);
+    RECT room = {};
+    GetClientRect(control, &room);
+    const UINT dpi = DpiOfWindow(dialog_);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    int needed = extent.cx;
+    int height = extent.cy;
+    if (ClassOf(id) == "Static") {
+        if (room.bottom >= 2 * extent.cy) {  // wraps: as the control draws it
+            RECT wrapped = room;
+            DrawTextW(dc, text, length, &wrapped, DT_CALCRECT | DT_WORDBREAK);
+            needed = wrapped.right;
+            height = wrapped.bottom;
+        }
+    } else if ((style & BS_TYPEMASK) == BS_GROUPBOX) {
+        needed += 2 * ScaleToDpi(kFrameCaptionIndent, dpi);
+    } else if ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+        needed += SystemMetricForDpi(SM_CXMENUCHECK, dpi) + ScaleToDpi(kCheckBoxGap, dpi);
+    } else {
+        needed += 2 * ScaleToDpi(kButtonMargin, dpi);
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    if (needed <= room.right && height <= room.bottom) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "\"" << Text(id) << "\" of control " << id << " needs " << needed << " x " << height
+           << " pixels, has " << room.right << " x " << room.bottom;
+}
 
 bool Inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -133,6 +184,83 @@ bool IsAdvanced(int id) {
            std::end(kAdvancedControls);
 }
 
+// Every control in view, above the cut when the advanced rows are hidden, and none on another.
+void ExpectLaidOut(const ShownDialog& dialog) {
+    const RECT client = dialog.Client();
+    RECT shortened = client;
+    shortened.bottom -= ScaleToDpi(kAdvancedRowsHeight, DpiOfWindow(dialog.Handle()));
+    for (int id : kOptionsControls) {
+        SCOPED_TRACE(id);
+        ASSERT_NE(dialog.Item(id), nullptr);
+        EXPECT_TRUE(Inside(dialog.Place(id), IsAdvanced(id) ? client : shortened));
+        for (int other : kOptionsControls) {
+            EXPECT_TRUE(other == id || !Overlap(dialog.Place(id), dialog.Place(other))) << other;
+        }
+    }
+}
+
+// Tab reaches every control a player uses, and no label.
+void ExpectTabReachesEveryControl(const ShownDialog& dialog) {
+    for (int id : kOptionsControls) {
+        const bool used = dialog.ClassOf(id) != "Static";
+        EXPECT_EQ((dialog.Style(id) & WS_TABSTOP) != 0, used) << id;
+    }
+}
+
+// The options dialog relabelled the way the program relabels it when a player picks a language:
+// the language list holds its seven entries, one is selected, and the localisation runs.
+class LocalisedOptions : private LocalisableDialog {
+public:
+    explicit LocalisedOptions(const ShownDialog& dialog) : dialog_(dialog) {
+        for (const char* entry : TextsOf(kEnglish)->languageList) {
+            AddListEntry(IDC_LANGUAGE, entry);
+        }
+    }
+    void Choose(int language) {
+        Select(IDC_LANGUAGE, language);
+        LocaliseDialog(*this);
+    }
+
+private:
+    LRESULT Send(int listId, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(dialog_.Item(listId), message, wParam, lParam);
+    }
+    int Selection(int listId) const override {
+        return static_cast<int>(Send(listId, CB_GETCURSEL));
+    }
+    void Select(int listId, int position) override { Send(listId, CB_SETCURSEL, position); }
+    // Texts through the program's own control wrapper, as the program sets them.
+    void SetTitle(const char* text) override { Window(dialog_.Handle()).SetText(text); }
+    void SetControlText(int controlId, const char* text) override {
+        Window(dialog_.Item(controlId)).SetText(text);
+    }
+    void ClearList(int listId) override { Send(listId, CB_RESETCONTENT); }
+    void AddListEntry(int listId, const char* text) override {
+        Send(listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+
+    const ShownDialog& dialog_;
+};
+
+// The texts a player reads on the options dialog's labels, boxes, buttons and frames.
+constexpr int kTextControls[] = {
+    IDC_OK,
+    IDC_CANCEL,
+    IDC_DEFAULTS,
+    IDC_FULL_SCREEN,
+    IDC_ADAPTER_LABEL,
+    IDC_DEVICE_LABEL,
+    IDC_SCREEN_MODE_LABEL,
+    IDC_LANGUAGE_LABEL,
+    IDC_OBJECTS_LABEL,
+    IDC_LANDSCAPE_LABEL,
+    IDC_TEXTURE_LABEL,
+    IDC_FRAMERATE_LABEL,
+    IDC_GRAPHICS_GROUP,
+    IDC_DETAIL_GROUP,
+    IDC_TCL_DEFINES_LABEL,
+};
+
 class QuorvelDialogs : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -157,16 +285,27 @@ TEST_F(QuorvelDialogs, OptionsDialogShowsEveryControlInItsPlace) {
     EXPECT_EQ(client.right, size.cx);
     EXPECT_EQ(client.bottom, size.cy);
 
-    // Without the advanced rows the window is shorter: everything else must stay in view.
-    RECT shortened = client;
-    shortened.bottom -= kAdvancedRowsHeight;
     for (int id : kOptionsControls) {
-        SCOPED_TRACE(id);
-        ASSERT_NE(dialog.Item(id), nullptr);
-        EXPECT_TRUE(IsWindowVisible(dialog.Item(id)));
-        EXPECT_TRUE(Inside(dialog.Place(id), IsAdvanced(id) ? client : shortened));
-        for (int other : kOptionsControls) {
-            EXPECT_TRUE(other == id || !Overlap(dialog.Place(id), dialog.Place(other))) << other;
+        EXPECT_TRUE(IsWindowVisible(dialog.Item(id))) << id;
+    }
+    // Without the advanced rows the window is shorter: everything else must stay in view.
+    ExpectLaidOut(dialog);
+}
+
+// In each of the six languages, at the DPI of this run (its own Wine prefix for each scale),
+// every text shows whole and the controls keep their places and their order.
+TEST_F(QuorvelDialogs, OptionsDialogFitsEveryLanguage) {
+    ShownDialog dialog(IDD_OPTIONS);
+    ASSERT_NE(dialog.Handle(), nullptr);
+    LocalisedOptions localised(dialog);
+    for (int language = kEnglish; language < kTranslatedLanguageCount; ++language) {
+        SCOPED_TRACE(TextsOf(language)->code);
+        localised.Choose(language);
+        ASSERT_EQ(dialog.Text(0), TextsOf(language)->title);
+        ExpectLaidOut(dialog);
+        ExpectTabReachesEveryControl(dialog);
+        for (int id : kTextControls) {
+            EXPECT_TRUE(dialog.TextFits(id));
         }
     }
 }
@@ -256,11 +395,7 @@ TEST_F(QuorvelDialogs, OptionsDialogControlsAreOfTheirKind) {
           std::pair{IDC_RATING, ""}, std::pair{IDC_TCL_DEFINES_LABEL, "Tcl Defines"}}) {
         EXPECT_EQ(dialog.Text(id), text);
     }
-    // Tab reaches every control a player uses, and no label.
-    for (int id : kOptionsControls) {
-        const bool used = dialog.ClassOf(id) != "Static";
-        EXPECT_EQ((dialog.Style(id) & WS_TABSTOP) != 0, used) << id;
-    }
+    ExpectTabReachesEveryControl(dialog);
 }
 
 TEST_F(QuorvelDialogs, NoticeShowsItsSentenceTwiceAndOnlyOk) {
@@ -298,6 +433,8 @@ TEST_F(QuorvelDialogs, NoticeShowsItsSentenceTwiceAndOnlyOk) {
     MapWindowPoints(nullptr, notice.Handle(), reinterpret_cast<POINT*>(&line), 2);
     EXPECT_TRUE(Inside(line, client));
     EXPECT_LE(line.bottom, notice.Place(IDC_OK).top);
+    EXPECT_TRUE(notice.TextFits(IDC_STATIC));
+    EXPECT_TRUE(notice.TextFits(IDC_OK));
 }
 
 TEST(QuorvelResources, InitialListEntriesAreSingleByteTexts) {
