@@ -1,9 +1,10 @@
 #!/bin/sh
 # Takes the pictures of Quorvel's options dialog: docs/quorvel-german.png (a first run, no
 # switches), docs/quorvel-french-advanced.png ("-advanced", French chosen),
-# docs/quorvel-languages.png (the language list open), docs/quorvel-notice.png (Japanese chosen) and docs/quorvel-minimised.png. Each runs inside a
-# Wine virtual desktop (which draws window frames) on a virtual display of its own, with a prefix
-# of its own under build/screenshots-quorvel, so every run is a first run.
+# docs/quorvel-languages.png (the language list open), docs/quorvel-notice.png (Japanese chosen),
+# docs/quorvel-minimised.png and docs/quorvel-150.png (a first run at 150 %, 144 dpi). Each runs
+# inside a Wine virtual desktop (which draws window frames) on a virtual display of its own, with a
+# prefix of its own under build/screenshots-quorvel, so every run is a first run.
 #   docs/screenshots-quorvel.sh [build-dir]   (default: build/win64; Quorvel and quorvel_show
 #                                              are built there first)
 set -eu
@@ -15,6 +16,14 @@ state=$root/build/screenshots-quorvel
 wine_build_show "$build" Quorvel quorvel_show
 wine_private_session "$program" 150 1280x1024
 cp "$program" "$show" "$dir/"
+
+# at_dpi <dpi>: the display scale of the programs started next. Wine reads it when its server
+# starts, so the server is let go first.
+at_dpi() {
+    "$WINELOADER_PATH" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >/dev/null 2>&1
+    wineserver -w
+}
 
 # shoot <scene> <picture>: brings Quorvel into the scene and photographs the window it names.
 shoot() {
@@ -31,3 +40,6 @@ shoot french quorvel-french-advanced.png
 shoot languages quorvel-languages.png
 shoot notice quorvel-notice.png
 shoot minimised quorvel-minimised.png
+at_dpi 144
+shoot german quorvel-150.png
+at_dpi 96
