@@ -6,13 +6,18 @@
 
 namespace {
 
-// A row matches when platform and major are equal and minor and build lie in their ranges.
+// Which kind of product a row names; the systems before Vista share one name for both.
+enum class Product { kAny, kWorkstation, kServer };
+
+// A row matches when platform and major are equal, minor and build lie in their ranges and the
+// product is of the row's kind.
 struct OsNameRow {
     const char* name;
     int platform;
     int major;
     int minorFrom, minorTo;
     int buildFrom, buildTo;
+    Product product = Product::kAny;
 };
 
 constexpr int kMaxBuild = 0xFFFF;  // the record keeps the low 16 bits of the build only
@@ -33,12 +38,34 @@ constexpr OsNameRow kOsNames[] = {
     {"Windows NT 4", kPlatformNt, 4, kMinMinor, kMaxMinor, 0, kMaxBuild},
     {"Windows 2000", kPlatformNt, 5, 0, 0, 0, kMaxBuild},
     {"Windows XP", kPlatformNt, 5, 1, kMaxMinor, 0, kMaxBuild},
+    // From Vista on, workstation and server releases of one version carry different names.
+    {"Windows Vista", kPlatformNt, 6, 0, 0, 0, kMaxBuild, Product::kWorkstation},
+    {"Windows Server 2008", kPlatformNt, 6, 0, 0, 0, kMaxBuild, Product::kServer},
+    {"Windows 7", kPlatformNt, 6, 1, 1, 0, kMaxBuild, Product::kWorkstation},
+    {"Windows Server 2008 R2", kPlatformNt, 6, 1, 1, 0, kMaxBuild, Product::kServer},
+    {"Windows 8", kPlatformNt, 6, 2, 2, 0, kMaxBuild, Product::kWorkstation},
+    {"Windows Server 2012", kPlatformNt, 6, 2, 2, 0, kMaxBuild, Product::kServer},
+    {"Windows 8.1", kPlatformNt, 6, 3, 3, 0, kMaxBuild, Product::kWorkstation},
+    {"Windows Server 2012 R2", kPlatformNt, 6, 3, 3, 0, kMaxBuild, Product::kServer},
+    // Windows 10 and 11, and four server releases, all report version 10.0: the build tells.
+    {"Windows 10", kPlatformNt, 10, 0, 0, 0, 21999, Product::kWorkstation},
+    {"Windows 11", kPlatformNt, 10, 0, 0, 22000, kMaxBuild, Product::kWorkstation},
+    {"Windows Server 2016", kPlatformNt, 10, 0, 0, 0, 17762, Product::kServer},
+    {"Windows Server 2019", kPlatformNt, 10, 0, 0, 17763, 20347, Product::kServer},
+    {"Windows Server 2022", kPlatformNt, 10, 0, 0, 20348, 26099, Product::kServer},
+    {"Windows Server 2025", kPlatformNt, 10, 0, 0, 26100, kMaxBuild, Product::kServer},
 };
+
+bool IsOfProduct(Product product, const OsVersionRecord& version) {
+    const bool workstation = version.productType == kProductWorkstation;
+    return product == Product::kAny || (product == Product::kWorkstation) == workstation;
+}
 
 bool Matches(const OsNameRow& row, const OsVersionRecord& version) {
     return row.platform == version.platform && row.major == version.major &&
            version.minor >= row.minorFrom && version.minor <= row.minorTo &&
-           version.build >= row.buildFrom && version.build <= row.buildTo;
+           version.build >= row.buildFrom && version.build <= row.buildTo &&
+           IsOfProduct(row.product, version);
 }
 
 void CopyText(const char* text, char* out, int size) {
@@ -49,7 +76,7 @@ void CopyText(const char* text, char* out, int size) {
 
 OsVersionRecord OsVersionFromVersionInfo(uint32_t major, uint32_t minor, uint32_t buildNumber,
                                          uint32_t platformId, const char* servicePack,
-                                         uint16_t servicePackLevel) {
+                                         uint16_t servicePackLevel, uint8_t productType) {
     OsVersionRecord version;
     if (platformId == 0) {
         // The 16-bit Windows extension reports nothing useful; it always was 3.10.
@@ -64,6 +91,7 @@ OsVersionRecord OsVersionFromVersionInfo(uint32_t major, uint32_t minor, uint32_
     version.platform = static_cast<int>(platformId) + 2;
     CopyText(servicePack, version.servicePack, sizeof version.servicePack);
     version.servicePackLevel = servicePackLevel;
+    version.productType = productType;
     return version;
 }
 

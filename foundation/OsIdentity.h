@@ -17,6 +17,10 @@ enum OsPlatform : int {
     kPlatformCe = 5,
 };
 
+// Product types of the extended version query: a workstation, or a server (a domain controller
+// is one too).
+constexpr uint8_t kProductWorkstation = 1;
+
 struct OsVersionRecord {
     int major = 0;
     int minor = 0;
@@ -24,18 +28,20 @@ struct OsVersionRecord {
     int platform = 0;
     char servicePack[kServicePackTextSize] = {};
     uint16_t servicePackLevel = 0;
+    uint8_t productType = kProductWorkstation;  // systems before the extended query are none else
 };
 
-// From the fields of an extended version query (dwPlatformId is 0, 1, 2 or 3).
+// From the fields of an extended version query (dwPlatformId is 0, 1, 2 or 3; wProductType).
 OsVersionRecord OsVersionFromVersionInfo(uint32_t major, uint32_t minor, uint32_t buildNumber,
                                          uint32_t platformId, const char* servicePack,
-                                         uint16_t servicePackLevel);
+                                         uint16_t servicePackLevel,
+                                         uint8_t productType = kProductWorkstation);
 
 // From the packed value of the plain version query, used where the extended one is missing.
 OsVersionRecord OsVersionFromPackedVersion(uint32_t packedVersion);
 
-// "Windows 98 SE", "Windows XP", ... or "Windows major.minor", then a space and the
-// service-pack text.
+// "Windows 98 SE", "Windows XP", "Windows 11", "Windows Server 2019", ... or, for a version
+// the table doesn't know, "Windows major.minor"; then a space and the service-pack text.
 void FormatOsName(const OsVersionRecord& version, char (&name)[kOsNameSize]);
 
 // "Windows NT" for the NT family, else "Windows".

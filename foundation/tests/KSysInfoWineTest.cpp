@@ -76,10 +76,14 @@ TEST(KSysInfoWineTest, ClockMatchesTheHostTimeStampFrequency) {
 
 TEST(KSysInfoWineTest, MemoryAndSystemFactsAreFilledIn) {
     const KSysInfo& info = Measured();
-    EXPECT_GT(info.totalPhysicalMemory, 0u);
+    // The machine's memory as the 64-bit query tells it, beyond what a 32-bit count could hold.
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    EXPECT_EQ(info.totalPhysicalMemory, status.ullTotalPhys);
+    EXPECT_EQ(info.totalPageFile, status.ullTotalPageFile);
     EXPECT_GT(info.availablePhysicalMemory, 0u);
     EXPECT_LE(info.availablePhysicalMemory, info.totalPhysicalMemory);
-    EXPECT_GT(info.totalPageFile, 0u);
 
     EXPECT_EQ(std::strncmp(info.osName, "Windows", 7), 0) << info.osName;
     EXPECT_STREQ(info.osFamily, "Windows NT");  // Wine presents an NT-family system

@@ -8,7 +8,6 @@
 
 #include "ClockMath.h"
 #include "CpuIdentity.h"
-#include "MemoryFigures.h"
 #include "OsIdentity.h"
 
 namespace {
@@ -179,7 +178,7 @@ TEST(OsIdentityTest, NameTableTakesTheFirstMatchingRow) {
         {Version(4, 5, 0, 2195, "Service Pack 4"), "Windows 2000 Service Pack 4"},
         {Version(4, 5, 1, 2600, "Service Pack 2"), "Windows XP Service Pack 2"},
         {Version(4, 5, 2, 3790, ""), "Windows XP "},
-        {Version(4, 6, 0, 6002, "Service Pack 2"), "Windows 6.0 Service Pack 2"},
+        {Version(4, 6, 0, 6002, "Service Pack 2"), "Windows Vista Service Pack 2"},
         {Version(3, 5, 1, 2600, ""), "Windows 5.1 "},
         {Version(2, 3, 10, 0, ""), "Windows 3.10 "},
     };
@@ -187,6 +186,50 @@ TEST(OsIdentityTest, NameTableTakesTheFirstMatchingRow) {
         char name[kOsNameSize];
         FormatOsName(c.version, name);
         EXPECT_STREQ(name, c.name);
+    }
+}
+
+// Version, build and product type as the released systems report them (2 is a domain controller,
+// 3 a server).
+TEST(OsIdentityTest, SystemsAfterXpAreNamedByReleaseAndProductType) {
+    const struct {
+        uint32_t major, minor, build;
+        uint8_t productType;
+        const char* servicePack;
+        const char* name;
+    } cases[] = {
+        {6, 0, 6002, 1, "Service Pack 2", "Windows Vista Service Pack 2"},
+        {6, 0, 6001, 3, "Service Pack 1", "Windows Server 2008 Service Pack 1"},
+        {6, 1, 7601, 1, "Service Pack 1", "Windows 7 Service Pack 1"},
+        {6, 1, 7601, 2, "Service Pack 1", "Windows Server 2008 R2 Service Pack 1"},
+        {6, 2, 9200, 1, "", "Windows 8 "},
+        {6, 2, 9200, 3, "", "Windows Server 2012 "},
+        {6, 3, 9600, 1, "", "Windows 8.1 "},
+        {6, 3, 9600, 3, "", "Windows Server 2012 R2 "},
+        {10, 0, 10240, 1, "", "Windows 10 "},
+        {10, 0, 19045, 1, "", "Windows 10 "},
+        {10, 0, 21999, 1, "", "Windows 10 "},
+        {10, 0, 22000, 1, "", "Windows 11 "},
+        {10, 0, 26100, 1, "", "Windows 11 "},
+        {10, 0, 14393, 3, "", "Windows Server 2016 "},
+        {10, 0, 17762, 2, "", "Windows Server 2016 "},
+        {10, 0, 17763, 3, "", "Windows Server 2019 "},
+        {10, 0, 20347, 3, "", "Windows Server 2019 "},
+        {10, 0, 20348, 3, "", "Windows Server 2022 "},
+        {10, 0, 26099, 2, "", "Windows Server 2022 "},
+        {10, 0, 26100, 3, "", "Windows Server 2025 "},
+        {6, 4, 9841, 1, "", "Windows 6.4 "},  // a Windows 10 preview
+        {11, 0, 30000, 1, "", "Windows 11.0 "},
+        {11, 0, 30000, 3, "", "Windows 11.0 "},
+        {5, 2, 3790, 3, "Service Pack 2", "Windows XP Service Pack 2"},  // as before
+    };
+    for (const auto& c : cases) {
+        const OsVersionRecord version =
+            OsVersionFromVersionInfo(c.major, c.minor, c.build, 2, c.servicePack, 0, c.productType);
+        char name[kOsNameSize];
+        FormatOsName(version, name);
+        EXPECT_STREQ(name, c.name)
+            << c.major << "." << c.minor << "." << c.build << " type " << int{c.productType};
     }
 }
 
@@ -288,14 +331,6 @@ TEST(ClockMathTest, MillisecondsDivideByTheFrequencyInWholeKilohertz) {
     EXPECT_EQ(CounterToMilliseconds(123456789, 10000000), 12345);
     EXPECT_EQ(CounterToMilliseconds(123456789, 999), 0);
     EXPECT_EQ(CounterToMilliseconds(123456789, 0), 0);
-}
-
-TEST(MemoryFiguresTest, LargeAmountsSaturateInsteadOfWrapping) {
-    EXPECT_EQ(MemoryFigure(0), 0u);
-    EXPECT_EQ(MemoryFigure(512ull << 20), 512u << 20);
-    EXPECT_EQ(MemoryFigure(UINT32_MAX), UINT32_MAX);
-    EXPECT_EQ(MemoryFigure(4ull << 30), UINT32_MAX);
-    EXPECT_EQ(MemoryFigure(24ull << 30), UINT32_MAX);
 }
 
 }  // namespace

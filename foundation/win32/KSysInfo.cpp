@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "ClockMath.h"
-#include "MemoryFigures.h"
 #include "win32/CpuProbe.h"
 #include "win32/PerformanceCounter.h"
 
@@ -47,8 +46,12 @@ OsVersionRecord ProbeOsVersion() {
         return OsVersionRecord{};
     }
     info.szCSDVersion[sizeof info.szCSDVersion - 1] = '\0';
+    // The plain record has no product type; the systems that answer only that one predate the
+    // names that tell servers apart.
+    const uint8_t productType = info.wProductType != 0 ? info.wProductType : kProductWorkstation;
     return OsVersionFromVersionInfo(info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber,
-                                    info.dwPlatformId, info.szCSDVersion, info.wServicePackMajor);
+                                    info.dwPlatformId, info.szCSDVersion, info.wServicePackMajor,
+                                    productType);
 }
 
 void ReadLocaleText(LCTYPE type, char (&text)[KSysInfo::kLocaleTextSize]) {
@@ -135,11 +138,15 @@ void KSysInfo::GatherLocale() {
     ReadLocaleText(LOCALE_SCOUNTRY, systemCountryLocal);
 }
 
+// The extended query (every system from Windows 2000 on) counts in 64 bits; the plain one caps
+// what a 32-bit program sees at 2 GiB (4 GiB when it is large-address aware).
 void KSysInfo::GatherMemory() {
-    MEMORYSTATUS status = {};
+    MEMORYSTATUSEX status = {};
     status.dwLength = sizeof status;
-    GlobalMemoryStatus(&status);
-    totalPhysicalMemory = MemoryFigure(status.dwTotalPhys);
-    availablePhysicalMemory = MemoryFigure(status.dwAvailPhys);
-    totalPageFile = MemoryFigure(status.dwTotalPageFile);
+    if (!GlobalMemoryStatusEx(&status)) {
+        return;
+    }
+    totalPhysicalMemory = status.ullTotalPhys;
+    availablePhysicalMemory = status.ullAvailPhys;
+    totalPageFile = status.ullTotalPageFile;
 }

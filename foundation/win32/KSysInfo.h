@@ -50,9 +50,9 @@ public:
     char systemCountryEnglish[kLocaleTextSize] = {};
     char systemLanguageLocal[kLocaleTextSize] = {};
     char systemCountryLocal[kLocaleTextSize] = {};
-    uint32_t totalPhysicalMemory = 0;  // bytes
-    uint32_t availablePhysicalMemory = 0;
-    uint32_t totalPageFile = 0;
+    uint64_t totalPhysicalMemory = 0;  // bytes
+    uint64_t availablePhysicalMemory = 0;
+    uint64_t totalPageFile = 0;  // the commit limit: physical memory and page files
 
 private:
     void GatherProcessor();

@@ -129,10 +129,15 @@ TEST(SystemRating, SummaryMemoryRoundsAt640KiBWithoutOverflow) {
         {256 * kMiB - 655360, "\n256 MB RAM\n"},
         {0xFFFFFFFFu, "\n4096 MB RAM\n"},  // a 32-bit count would wrap here
         {8192 * kMiB, "\n8192 MB RAM\n"},
+        // Today's machines, as the 64-bit memory query reports them.
+        {24ull << 30, "\n24576 MB RAM\n"},
+        {(64ull << 30) - 4096, "\n65536 MB RAM\n"},
+        {1ull << 40, "\n1048576 MB RAM\n"},
     };
     for (const auto& c : cases) {
         KStr text = RatingSummaryText("OS", "English", "CPU", c.bytes, r);
         EXPECT_GE(text.Find(c.line), 0) << text.Text();
+        EXPECT_EQ(RateMemory(c.bytes), 100) << c.bytes;
     }
 }
 
