@@ -1,12 +1,29 @@
 #include "DiskBenchmark.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
+
+#include "ClockMath.h"
 
 namespace {
 
 bool IsSeparator(char c) {
     return c == '/' || c == '\\';
+}
+
+constexpr uint64_t kMebibyte = 1048576;
+constexpr uint64_t kBytesWritten = uint64_t{kDiskTestWrites} * kDiskTestBlockSize;
+constexpr uint64_t kBytesRead = uint64_t{kDiskTestReads} * kDiskTestReadSize;
+
+// MiB per second for bytes moved in ticks; a span shorter than one tick counts as one.
+int32_t Throughput(uint64_t bytes, int64_t ticks, int64_t frequency) {
+    if (frequency <= 0) {
+        return 0;
+    }
+    const uint64_t span = static_cast<uint64_t>(std::max<int64_t>(ticks, 1));
+    const uint64_t perSecond = MultiplyDivide(bytes, static_cast<uint64_t>(frequency), span);
+    return static_cast<int32_t>(std::min<uint64_t>(perSecond / kMebibyte, INT32_MAX));
 }
 
 // Whether text starts with "\\?\" or "\\.\" (either separator): a path that names the root
@@ -100,4 +117,41 @@ int32_t DiskRatingFromElapsed(int64_t elapsedMs) {
     // Clamping the time first keeps the subtraction in range for any reading.
     int64_t ms = std::clamp<int64_t>(elapsedMs, 0, 1500);
     return static_cast<int32_t>(std::min<int64_t>((1500 - ms) * 100 / 1000, 100));
+}
+
+int32_t DiskRating(const DiskMeasurement& m) {
+    if (!m.complete) {
+        return 0;
+    }
+    // Two readings of the millisecond clock, as the rating has always been taken.
+    return DiskRatingFromElapsed(CounterToMilliseconds(m.end, m.frequency) -
+                                 CounterToMilliseconds(m.start, m.frequency));
+}
+
+DiskZeroCause ZeroCauseOf(const DiskMeasurement& m) {
+    if (m.folder.Length() == 0) {
+        return DiskZeroCause::kNothingWritten;
+    }
+    if (!m.complete) {
+        return DiskZeroCause::kTransferFailed;
+    }
+    return DiskRating(m) == 0 ? DiskZeroCause::kTooSlow : DiskZeroCause::kNone;
+}
+
+int32_t WriteThroughput(const DiskMeasurement& m) {
+    return Throughput(kBytesWritten, m.written - m.start, m.frequency);
+}
+
+int32_t ReadThroughput(const DiskMeasurement& m) {
+    return Throughput(kBytesRead, m.end - m.written, m.frequency);
+}
+
+KStr FolderOf(const char* path) {
+    const char* last = nullptr;
+    for (const char* c = path; *c != '\0'; ++c) {
+        if (IsSeparator(*c)) {
+            last = c;
+        }
+    }
+    return last != nullptr ? KStr(path).Left(static_cast<int>(last + 1 - path)) : KStr();
 }

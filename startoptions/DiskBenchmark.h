@@ -50,3 +50,34 @@ inline uint32_t DiskTestReadOffset(int draw) {
 
 // 500 ms or less rate 100, 1500 ms or more 0, linear in between (truncated).
 int32_t DiskRatingFromElapsed(int64_t elapsedMs);
+
+// What one run of the disk test found. The times are performance-counter readings, so that the
+// writes and the reads can be told apart even where each takes less than a millisecond.
+struct DiskMeasurement {
+    KStr folder;            // where the scratch file was written, as shown; empty when nowhere
+    bool complete = false;  // every write and every read moved all its bytes
+    int64_t start = 0;      // before the first write
+    int64_t written = 0;    // after the last write, before the first read
+    int64_t end = 0;        // after the last read
+    int64_t frequency = 0;  // counter ticks per second
+};
+
+// The rating of a complete run from the whole span, writes and reads together, counted in
+// milliseconds as the millisecond clock counts them; 0 for a run that did not complete.
+int32_t DiskRating(const DiskMeasurement& measurement);
+
+// Why a disk rates 0; kNone when it doesn't.
+enum class DiskZeroCause {
+    kNone,
+    kNothingWritten,  // no place on the program's drive took the scratch file
+    kTransferFailed,  // a write or a read moved fewer bytes than asked
+    kTooSlow,         // the whole span came to 0 points
+};
+DiskZeroCause ZeroCauseOf(const DiskMeasurement& measurement);
+
+// Whole MB (MiB) per second of the writes and of the reads; 0 without a counter frequency.
+int32_t WriteThroughput(const DiskMeasurement& measurement);
+int32_t ReadThroughput(const DiskMeasurement& measurement);
+
+// The folder of a file path, up to and including its last slash or backslash.
+KStr FolderOf(const char* path);

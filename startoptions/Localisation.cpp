@@ -63,6 +63,69 @@ const LanguageTexts kTexts[kTranslatedLanguageCount] = {
      {"Minimaal", "Weinig", "Gemiddeld", "Veel", "Maximaal"},
      {"Engels", "Duits", "French", "Spanish", "Italian", "Dutch", "Japans"}},
 };
+
+const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
+    {"Processor: %d MHz",
+     "Available memory: %d MB",
+     "Texture memory: %d MB, hardware transform and lighting: %s",
+     "yes",
+     "no",
+     "Disk: writing %d MB/s, reading %d MB/s, in %s",
+     "Disk rated 0: nothing could be written on the program's drive.",
+     "Disk rated 0: the test file could not be written or read completely.",
+     "Disk rated 0: the test took too long.",
+     "Average: memory counts most, then processor, graphics and disk."},
+    {"Prozessor: %d MHz",
+     "Freier Arbeitsspeicher: %d MB",
+     "Texturspeicher: %d MB, Hardware-Transformation und -Beleuchtung: %s",
+     "ja",
+     "nein",
+     "Festplatte: schreiben %d MB/s, lesen %d MB/s, in %s",
+     "Festplatte mit 0 bewertet: Auf dem Laufwerk des Programms lie\xDF" " sich nichts schreiben.",
+     "Festplatte mit 0 bewertet: Die Testdatei lie\xDF" " sich nicht vollst\xE4" "ndig schreiben oder lesen.",
+     "Festplatte mit 0 bewertet: Der Test dauerte zu lange.",
+     "Durchschnitt: Der Arbeitsspeicher z\xE4" "hlt am meisten, dann Prozessor, Grafik und Festplatte."},
+    {"Processeur : %d MHz",
+     "M\xE9" "moire disponible : %d Mo",
+     "M\xE9" "moire de textures : %d Mo, transformation et \xE9" "clairage mat\xE9" "riels : %s",
+     "oui",
+     "non",
+     "Disque : \xE9" "criture %d Mo/s, lecture %d Mo/s, dans %s",
+     "Disque not\xE9" " 0 : rien n'a pu \xEA" "tre \xE9" "crit sur le lecteur du programme.",
+     "Disque not\xE9" " 0 : le fichier de test n'a pas pu \xEA" "tre \xE9" "crit ou lu enti\xE8" "rement.",
+     "Disque not\xE9" " 0 : le test a dur\xE9" " trop longtemps.",
+     "Moyenne : la m\xE9" "moire compte le plus, puis le processeur, le graphisme et le disque."},
+    {"Procesador: %d MHz",
+     "Memoria disponible: %d MB",
+     "Memoria de texturas: %d MB, transformaci\xF3" "n e iluminaci\xF3" "n por hardware: %s",
+     "s\xED",
+     "no",
+     "Disco: escritura %d MB/s, lectura %d MB/s, en %s",
+     "Disco valorado con 0: no se pudo escribir nada en la unidad del programa.",
+     "Disco valorado con 0: el archivo de prueba no se pudo escribir o leer por completo.",
+     "Disco valorado con 0: la prueba tard\xF3" " demasiado.",
+     "Media: la memoria es lo que m\xE1" "s cuenta, despu\xE9" "s el procesador, los gr\xE1" "ficos y el disco."},
+    {"Processore: %d MHz",
+     "Memoria disponibile: %d MB",
+     "Memoria texture: %d MB, trasformazione e illuminazione hardware: %s",
+     "s\xEC",
+     "no",
+     "Disco: scrittura %d MB/s, lettura %d MB/s, in %s",
+     "Disco valutato 0: non \xE8" " stato possibile scrivere nulla sull'unit\xE0" " del programma.",
+     "Disco valutato 0: non \xE8" " stato possibile scrivere o leggere completamente il file di prova.",
+     "Disco valutato 0: il test \xE8" " durato troppo.",
+     "Media: la memoria conta di pi\xF9" ", poi il processore, la grafica e il disco."},
+    {"Processor: %d MHz",
+     "Beschikbaar geheugen: %d MB",
+     "Textuurgeheugen: %d MB, hardwarematige transformatie en belichting: %s",
+     "ja",
+     "nee",
+     "Schijf: schrijven %d MB/s, lezen %d MB/s, in %s",
+     "Schijf beoordeeld met 0: er kon niets worden geschreven op het station van het programma.",
+     "Schijf beoordeeld met 0: het testbestand kon niet volledig worden geschreven of gelezen.",
+     "Schijf beoordeeld met 0: de test duurde te lang.",
+     "Gemiddelde: het geheugen telt het zwaarst, dan processor, grafische kaart en schijf."},
+};
 // clang-format on
 
 void FillList(LocalisableDialog& dialog, int listId, const char* const* texts, int count) {
@@ -80,6 +143,10 @@ bool IsTranslated(int language) {
 
 const LanguageTexts* TextsOf(int language) {
     return IsTranslated(language) ? &kTexts[language] : nullptr;
+}
+
+const RatingFigureTexts* RatingFigureTextsOf(int language) {
+    return IsTranslated(language) ? &kFigureTexts[language] : nullptr;
 }
 
 const char* LanguageCode(int language) {

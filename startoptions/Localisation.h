@@ -44,10 +44,27 @@ struct LanguageTexts {
     const char* languageList[kLanguageListSize];
 };
 
+// The figures behind the ratings, as the rating summary's tooltip gives them: printf formats.
+struct RatingFigureTexts {
+    const char* processor;  // %d: MHz
+    const char* memory;     // %d: MB of available memory
+    const char* graphics;   // %d: MB of texture memory; %s: yes or no, hardware TnL
+    const char* yes;
+    const char* no;
+    const char* disk;                // %d, %d: MB/s writing, reading; %s: the scratch file's folder
+    const char* diskNothingWritten;  // the disk's line when it rated 0, by cause
+    const char* diskTransferFailed;
+    const char* diskTooSlow;
+    const char* average;  // how the average weighs the ratings
+};
+
 bool IsTranslated(int language);  // 0..5
 
 // The texts of a translated language; null for any other position (Japanese, none, garbage).
 const LanguageTexts* TextsOf(int language);
+
+// The figure texts of a translated language; null for any other position.
+const RatingFigureTexts* RatingFigureTextsOf(int language);
 
 // The code stored for a list position: "en" ... "nl"; empty text for anything else.
 const char* LanguageCode(int language);

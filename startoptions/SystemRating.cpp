@@ -97,15 +97,20 @@ bool AnyHardwareTnL(const DisplayCatalogue& adapters) {
     return false;
 }
 
-SystemRatings ComputeRatings(int32_t clockMhz, uint64_t availableMemory,
-                             const DisplayCatalogue& adapters, int32_t ratingDisk) {
+RatingInputs RatingInputsOf(int32_t clockMhz, uint64_t availableMemory,
+                            const DisplayCatalogue& adapters, int32_t ratingDisk) {
     RatingInputs inputs;
     inputs.clockMhz = clockMhz;
     inputs.availableMemory = availableMemory;
     inputs.largestTextureMemory = LargestTextureMemory(adapters);
     inputs.anyHardwareTnL = AnyHardwareTnL(adapters);
     inputs.ratingDisk = ratingDisk;
-    return ComputeRatings(inputs);
+    return inputs;
+}
+
+SystemRatings ComputeRatings(int32_t clockMhz, uint64_t availableMemory,
+                             const DisplayCatalogue& adapters, int32_t ratingDisk) {
+    return ComputeRatings(RatingInputsOf(clockMhz, availableMemory, adapters, ratingDisk));
 }
 
 KStr RatingSummaryText(const char* osName, const char* systemLanguage, const char* processorText,

@@ -41,7 +41,11 @@ SystemRatings ComputeRatings(const RatingInputs& inputs);
 uint64_t LargestTextureMemory(const DisplayCatalogue& adapters);
 bool AnyHardwareTnL(const DisplayCatalogue& adapters);
 
-// The same from the measurements and the enumerated catalogue.
+// The inputs from the measurements and the enumerated catalogue.
+RatingInputs RatingInputsOf(int32_t clockMhz, uint64_t availableMemory,
+                            const DisplayCatalogue& adapters, int32_t ratingDisk);
+
+// The ratings from the same.
 SystemRatings ComputeRatings(int32_t clockMhz, uint64_t availableMemory,
                              const DisplayCatalogue& adapters, int32_t ratingDisk);
 

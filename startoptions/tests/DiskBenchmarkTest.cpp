@@ -84,4 +84,53 @@ TEST(DiskBenchmark, RatingFromElapsedTime) {
     }
 }
 
+// A run on a 10 MHz counter: writes and reads took the milliseconds given.
+DiskMeasurement TimedRun(int64_t writeMs, int64_t readMs, bool complete = true) {
+    DiskMeasurement m;
+    m.folder = "C:\\";
+    m.complete = complete;
+    m.frequency = 10000000;
+    m.start = 123456789;  // not on a millisecond boundary
+    m.written = m.start + writeMs * 10000;
+    m.end = m.written + readMs * 10000;
+    return m;
+}
+
+TEST(DiskBenchmark, WritesAndReadsAreTimedApartAndRatedTogether) {
+    DiskMeasurement m = TimedRun(400, 100);
+    EXPECT_EQ(WriteThroughput(m), 10);  // 4 MiB in 0.4 s
+    EXPECT_EQ(ReadThroughput(m), 5);    // 512 KiB in 0.1 s
+    EXPECT_EQ(DiskRating(m), 100);
+    EXPECT_EQ(DiskRating(TimedRun(1000, 234)), 26);
+    EXPECT_EQ(ZeroCauseOf(TimedRun(1000, 234)), DiskZeroCause::kNone);
+
+    // Spans shorter than a millisecond still give a figure; a span of no ticks counts as one.
+    m = TimedRun(0, 0);
+    m.written += 2000;  // 0.2 ms
+    m.end = m.written;
+    EXPECT_EQ(WriteThroughput(m), 20000);
+    EXPECT_EQ(ReadThroughput(m), 5000000);
+    m.frequency = 0;  // no counter
+    EXPECT_EQ(WriteThroughput(m), 0);
+}
+
+TEST(DiskBenchmark, ZeroRatingNamesItsCause) {
+    EXPECT_EQ(ZeroCauseOf(DiskMeasurement{}), DiskZeroCause::kNothingWritten);
+    EXPECT_EQ(DiskRating(DiskMeasurement{}), 0);
+    EXPECT_EQ(ZeroCauseOf(TimedRun(10, 10, false)), DiskZeroCause::kTransferFailed);
+    EXPECT_EQ(DiskRating(TimedRun(10, 10, false)), 0);
+    EXPECT_EQ(ZeroCauseOf(TimedRun(1400, 100)), DiskZeroCause::kTooSlow);
+    EXPECT_EQ(ZeroCauseOf(TimedRun(1400, 91)),
+              DiskZeroCause::kTooSlow);  // 0.9 points truncate to 0
+    EXPECT_EQ(ZeroCauseOf(TimedRun(1400, 89)), DiskZeroCause::kNone);
+}
+
+TEST(DiskBenchmark, FolderOfTheScratchFile) {
+    EXPECT_STREQ(FolderOf("C:\\krumbeltestfile.tmp").Text(), "C:\\");
+    EXPECT_STREQ(FolderOf("C:\\Users\\Ann\\Temp\\krumbeltestfile.tmp").Text(),
+                 "C:\\Users\\Ann\\Temp\\");
+    EXPECT_STREQ(FolderOf("//srv/games/krumbeltestfile.tmp").Text(), "//srv/games/");
+    EXPECT_STREQ(FolderOf("krumbeltestfile.tmp").Text(), "");
+}
+
 }  // namespace

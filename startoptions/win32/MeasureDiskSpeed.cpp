@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "DiskBenchmark.h"
-#include "win32/KTimer.h"
+#include "win32/PerformanceCounter.h"
 
 namespace {
 
@@ -26,6 +25,15 @@ std::wstring FromUtf8(const char* text) {
     std::wstring wide(size > 0 ? static_cast<size_t>(size) : 1, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), size);
     return wide;
+}
+
+// The folder of a UTF-8 path as the dialog shows texts: in the system's code page.
+KStr ShownFolder(const char* filePath) {
+    const std::wstring folder = FromUtf8(FolderOf(filePath).Text());
+    int size = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string shown(size > 0 ? static_cast<size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, shown.data(), size, nullptr, nullptr);
+    return KStr(shown.c_str());
 }
 
 // The scratch file, open for the benchmark only; closed when it goes out of scope.
@@ -84,14 +92,16 @@ private:
     void* data_;
 };
 
-// The timed part: 64 sequential block writes, then 64 reads at the generator's offsets.
-// False as soon as a transfer fails: the time then says nothing about the disk.
-bool RunTransfers(ScratchFile& file, void* buffer) {
+bool WriteBlocks(ScratchFile& file, const void* buffer) {
     for (int i = 0; i < kDiskTestWrites; ++i) {
         if (!file.Write(buffer, kDiskTestBlockSize)) {
             return false;
         }
     }
+    return true;
+}
+
+bool ReadBlocks(ScratchFile& file, void* buffer) {
     ClassicRandom random(1);
     for (int i = 0; i < kDiskTestReads; ++i) {
         if (!file.ReadAt(DiskTestReadOffset(random.Next()), buffer, kDiskTestReadSize)) {
@@ -101,27 +111,37 @@ bool RunTransfers(ScratchFile& file, void* buffer) {
     return true;
 }
 
-// The rating measured on the scratch file at filePath (UTF-8), which is deleted again; none when
-// the file can't be opened at all (another place may still take it).
-std::optional<int32_t> RateScratchFile(const char* filePath) {
+// The timed part: 64 sequential block writes, then 64 reads at the generator's offsets, with a
+// counter reading before, between and after. Incomplete as soon as a transfer fails: the time
+// then says nothing about the disk.
+void RunTransfers(ScratchFile& file, void* buffer, DiskMeasurement& measurement) {
+    measurement.frequency = PerformanceCounterFrequency();
+    measurement.start = PerformanceCounterNow();
+    const bool written = WriteBlocks(file, buffer);
+    measurement.written = PerformanceCounterNow();
+    measurement.complete = written && ReadBlocks(file, buffer);
+    measurement.end = PerformanceCounterNow();
+}
+
+// The measurement on the scratch file at filePath (UTF-8), which is deleted again; none when the
+// file can't be opened at all (another place may still take it).
+std::optional<DiskMeasurement> MeasureScratchFile(const char* filePath) {
     TransferBuffer buffer;
     if (buffer.Data() == nullptr || filePath[0] == '\0') {
         return std::nullopt;
     }
     const std::wstring path = FromUtf8(filePath);
-    int64_t elapsed = 0;
-    bool complete = false;
+    DiskMeasurement measurement;
     {
         ScratchFile file(path.c_str());
         if (!file.IsOpen()) {
             return std::nullopt;
         }
-        int64_t start = KTimer::Milliseconds();
-        complete = RunTransfers(file, buffer.Data());
-        elapsed = KTimer::Milliseconds() - start;
+        measurement.folder = ShownFolder(filePath);
+        RunTransfers(file, buffer.Data(), measurement);
     }
     DeleteFileW(path.c_str());
-    return complete ? DiskRatingFromElapsed(elapsed) : 0;
+    return measurement;
 }
 
 KStr TemporaryFolder() {
@@ -140,18 +160,18 @@ KStr ProgramPath() {
 
 }  // namespace
 
-int32_t MeasureDiskSpeedOn(const char* filePath) {
-    return RateScratchFile(filePath).value_or(0);
+DiskMeasurement MeasureDiskSpeedOn(const char* filePath) {
+    return MeasureScratchFile(filePath).value_or(DiskMeasurement{});
 }
 
-int32_t MeasureDiskSpeed() {
+DiskMeasurement MeasureDiskSpeed() {
     const KStr programPath = ProgramPath();
     if (programPath.Length() == 0) {
-        return 0;
+        return DiskMeasurement{};
     }
-    if (std::optional<int32_t> rating =
-            RateScratchFile(DiskTestFilePath(programPath.Text()).Text())) {
-        return *rating;
+    if (std::optional<DiskMeasurement> measured =
+            MeasureScratchFile(DiskTestFilePath(programPath.Text()).Text())) {
+        return *measured;
     }
     KStr fallback = DiskTestFallbackPath(programPath.Text(), TemporaryFolder().Text());
     return MeasureDiskSpeedOn(fallback.Text());

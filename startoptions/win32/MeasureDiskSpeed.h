@@ -1,12 +1,13 @@
 #pragma once
 
-#include <cstdint>
+#include "DiskBenchmark.h"
 
 // The disk benchmark: times 4 MiB of unbuffered writes and 64 random 8 KiB reads of a scratch
-// file in the root of the program's drive or share, and rates the time 0..100. The file is deleted
-// again. Where the root can't take the file, the temporary folder does if it lies on the same
-// drive; where neither can, or a transfer fails, the rating is 0: nothing was measured.
-int32_t MeasureDiskSpeed();
+// file in the root of the program's drive or share, the writes and the reads apart; DiskRating
+// rates the whole time 0..100. The file is deleted again. Where the root can't take the file, the
+// temporary folder does if it lies on the same drive; where neither can, or a transfer fails, the
+// rating is 0: nothing was measured, and ZeroCauseOf tells which.
+DiskMeasurement MeasureDiskSpeed();
 
 // The same on a scratch file of the caller's choosing, its path in UTF-8.
-int32_t MeasureDiskSpeedOn(const char* filePath);
+DiskMeasurement MeasureDiskSpeedOn(const char* filePath);

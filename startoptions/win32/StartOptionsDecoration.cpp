@@ -55,6 +55,9 @@ bool StartOptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, I
         case WM_DPICHANGED:
             OnDpiChanged(wParam, lParam);
             return false;  // the template's controls and fonts follow in the default processing
+        case WM_COPY:  // Ctrl+C outside an edit field
+            CopyRatingFigures();
+            return true;
         case WM_MEASUREITEM:
         case WM_DRAWITEM:
         case WM_COMPAREITEM:

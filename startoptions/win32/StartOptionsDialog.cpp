@@ -32,6 +32,7 @@ bool StartOptionsDialog::OnInitDialog() {
     backgroundColour = kWhite;
     ScaleDecoration();  // the icons, the banner and the Japanese strokes
 
+    SetUpRatingFigures();
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
     if (!Advanced()) {
         HideAdvancedControls();
@@ -102,7 +103,7 @@ void StartOptionsDialog::OnTimer(UINT_PTR id) {
 // Runs once, inside the first tick of the start-up timer, without pumping messages: the dialog
 // neither repaints nor reacts until the work is done.
 void StartOptionsDialog::RunStartupWork() {
-    ratings.ratingDisk = MeasureDiskSpeed();
+    disk = MeasureDiskSpeed();
     sysInfo_.MeasureCpuSpeed();
 
     Window dialog(Handle());

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "DiskBenchmark.h"
 #include "DisplayCatalogue.h"
 #include "DisplayChoice.h"
 #include "DisplayDriverLayer.h"
@@ -12,6 +13,7 @@
 #include "SystemRating.h"
 #include "win32/Button.h"
 #include "win32/ComboBox.h"
+#include "win32/CopyKey.h"
 #include "win32/DialogBase.h"
 #include "win32/Dpi.h"
 #include "win32/Edit.h"
@@ -21,6 +23,7 @@
 #include "win32/ProgramIcons.h"
 #include "win32/ScaledPicture.h"
 #include "win32/Static.h"
+#include "win32/Tooltip.h"
 #include "win32/Trackbar.h"
 
 // The options dialog (resource 102), the whole user interface of the start-options program.
@@ -31,7 +34,8 @@
 //
 // The dialog's work is split by concern: StartOptionsDialog.cpp (start-up, timers, events),
 // StartOptionsLists.cpp (adapter, device and mode lists), StartOptionsSettings.cpp (loading,
-// storing, recommendation, texts) and StartOptionsDecoration.cpp (painting and colours).
+// storing, recommendation, texts), StartOptionsDecoration.cpp (painting and colours) and
+// StartOptionsFigures.cpp (the figures behind the ratings: tooltip and Ctrl+C).
 class StartOptionsDialog : public DialogBase, private LocalisableDialog {
 public:
     // Timers: the one-shot start-up work, then the frame-rate label refresh.
@@ -98,6 +102,11 @@ private:
     void AddListEntry(int listId, const char* text) override;
     ComboBox ListOf(int listId) const;
 
+    // The figures behind the ratings (StartOptionsFigures.cpp).
+    void SetUpRatingFigures();
+    void ShowRatingFigures();  // in the language selected, when it has texts
+    void CopyRatingFigures();
+
     // Decoration (StartOptionsDecoration.cpp).
     // Loads the icons and the banner and sizes the Japanese strokes for the dialog's DPI.
     void ScaleDecoration();
@@ -129,7 +138,12 @@ private:
     // Fields.
     DisplayCatalogue adapters;
     KStr commandLine;
-    SystemRatings ratings;  // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
+    SystemRatings ratings;      // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
+    RatingInputs ratingInputs;  // what the ratings were computed from
+    DiskMeasurement disk;
+    KStr ratingFigures;  // the tooltip's text, in the language last shown
+    Tooltip ratingTooltip;
+    CopyKey copyKey;
     int32_t desktopWidth = 0;
     int32_t desktopHeight = 0;
     bool fullScreen = true;

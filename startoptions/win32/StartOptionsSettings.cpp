@@ -6,9 +6,9 @@
 #include "win32/StartOptionsDialog.h"
 
 void StartOptionsDialog::ComputeRatings() {
-    int32_t ratingDisk = ratings.ratingDisk;
-    ratings =
-        ::ComputeRatings(sysInfo_.clock, sysInfo_.availablePhysicalMemory, adapters, ratingDisk);
+    ratingInputs = RatingInputsOf(sysInfo_.clock, sysInfo_.availablePhysicalMemory, adapters,
+                                  DiskRating(disk));
+    ratings = ::ComputeRatings(ratingInputs);
 }
 
 void StartOptionsDialog::SetFramerate(int32_t framerate) {
@@ -80,6 +80,7 @@ void StartOptionsDialog::RecommendPresets(KStr& language, int32_t& texture, int3
 
 void StartOptionsDialog::Localise() {
     LocaliseDialog(*this);
+    ShowRatingFigures();
 }
 
 ComboBox StartOptionsDialog::ListOf(int listId) const {

@@ -1,5 +1,6 @@
 // sysreport: prints the whole machine measurement of the start-options program (the rating
-// summary, the ratings and the recommendation, the display device catalogue, and how long each
+// summary with the figures behind it as the dialog's tooltip gives them in English, the ratings
+// and the recommendation, the display device catalogue, and how long each
 // step took), without the dialog. A development aid built from the program's own code.
 #include <cinttypes>
 #include <cstdio>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "DisplayCatalogue.h"
+#include "Localisation.h"
+#include "RatingFigures.h"
 #include "SystemRating.h"
 #include "win32/DirectDrawLayer.h"
 #include "win32/KSysInfo.h"
@@ -90,22 +93,25 @@ int main() {
     StepClock clock;
     std::unique_ptr<KSysInfo> sysInfo;
     clock.Time("KSysInfo", [&] { sysInfo = std::make_unique<KSysInfo>(); });
-    int32_t ratingDisk = 0;
-    clock.Time("MeasureDiskSpeed", [&] { ratingDisk = MeasureDiskSpeed(); });
+    DiskMeasurement disk;
+    clock.Time("MeasureDiskSpeed", [&] { disk = MeasureDiskSpeed(); });
     clock.Time("MeasureCpuSpeed", [&] { sysInfo->MeasureCpuSpeed(); });
     DirectDrawLayer layer;
     DisplayCatalogue adapters;
     clock.Time("EnumerateAdapters", [&] { EnumerateAdapters(layer, adapters); });
+    RatingInputs inputs;
     SystemRatings ratings;
     clock.Time("ComputeRatings", [&] {
-        ratings =
-            ComputeRatings(sysInfo->clock, sysInfo->availablePhysicalMemory, adapters, ratingDisk);
+        inputs = RatingInputsOf(sysInfo->clock, sysInfo->availablePhysicalMemory, adapters,
+                                DiskRating(disk));
+        ratings = ComputeRatings(inputs);
     });
 
-    std::printf("%s\n",
+    std::printf("%s\n\n%s\n",
                 RatingSummaryText(sysInfo->osName, sysInfo->systemLanguageEnglish,
                                   sysInfo->processorText, sysInfo->totalPhysicalMemory, ratings)
-                    .Text());
+                    .Text(),
+                RatingFiguresText(kEnglish, inputs, disk).Text());
     PrintRatings(ratings, RecommendedPresets(ratings));
     PrintCatalogue(adapters);
     clock.Print();

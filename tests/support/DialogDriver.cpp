@@ -128,6 +128,16 @@ void DialogDriver::Click(int id) const {
 }
 
 bool DialogDriver::ClickWithMouse(int id) const {
+    auto click = [](DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        return SendInput(1, &input, sizeof input) == 1;
+    };
+    return PointWithMouse(id) && click(MOUSEEVENTF_LEFTDOWN) && click(MOUSEEVENTF_LEFTUP);
+}
+
+bool DialogDriver::PointWithMouse(int id) const {
     const RECT rect = Frame(id);
     SetForegroundWindow(dialog_);
     // Absolute positions are given in 0..65535 across the primary screen.
@@ -143,12 +153,12 @@ bool DialogDriver::ClickWithMouse(int id) const {
         input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
         return SendInput(1, &input, sizeof input) == 1;
     };
-    // The press goes where the pointer is once the move has arrived.
+    // A press goes where the pointer is once the move has arrived.
     const bool arrived = send(MOUSEEVENTF_MOVE) && WaitFor([&] {
                              POINT at = {};
                              return GetCursorPos(&at) && at.x == middle.x && at.y == middle.y;
                          });
-    return Item(id) != nullptr && arrived && send(MOUSEEVENTF_LEFTDOWN) && send(MOUSEEVENTF_LEFTUP);
+    return Item(id) != nullptr && arrived;
 }
 
 void DialogDriver::PostClose(int id) const {
@@ -175,6 +185,42 @@ void DialogDriver::TypeChar(int id, char c) const {
 
 void DialogDriver::Focus(int id) const {
     Send(0, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+}
+
+void DialogDriver::PressCtrlC() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info)) {
+        PostMessageW(info.hwndFocus != nullptr ? info.hwndFocus : dialog_, WM_CHAR, 3, 0);
+    }
+}
+
+namespace {
+
+struct TooltipSearch {
+    HWND owner;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK VisitTooltip(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<TooltipSearch*>(context);
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0 &&
+        GetWindow(window, GW_OWNER) == search->owner) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND DialogDriver::TooltipWindow() const {
+    TooltipSearch search{dialog_};
+    EnumThreadWindows(GetWindowThreadProcessId(dialog_, nullptr), VisitTooltip,
+                      reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 int DialogDriver::SliderPos(int id) const {

@@ -50,6 +50,9 @@ public:
     // as a player's mouse gives it: a disabled or hidden control never sees it. False when it
     // can't be sent.
     bool ClickWithMouse(int id) const;
+    // Rests the mouse pointer in the middle of control id, as ClickWithMouse moves it; false when
+    // it can't be moved there.
+    bool PointWithMouse(int id) const;
     // Closes the dialog through button id, or for id 0 through the close box; posted, so that
     // the dialog can end without this side waiting on it.
     void PostClose(int id) const;
@@ -61,6 +64,11 @@ public:
     void TypeChar(int id, char c) const;
     // Puts the keyboard focus into control id, as a click into it does.
     void Focus(int id) const;
+    // Ctrl+C as the dialog's message loop takes it once the keys are translated: the character 3
+    // for the control with the focus. Posted, as typed keys are.
+    void PressCtrlC() const;
+    // The tooltip window the dialog owns; null without one.
+    HWND TooltipWindow() const;
 
     int SliderPos(int id) const;
     int SliderMin(int id) const;

@@ -37,9 +37,14 @@ protected:
 TEST_F(MeasureDiskSpeedTest, RunsInTheProgramsDriveRootAndLeavesNothingBehind) {
     KStr path = ScratchPath();
     ASSERT_EQ(path.Find("krumbeltestfile.tmp"), 3) << path.Text() << ": not in a drive root";
-    int32_t rating = MeasureDiskSpeed();
-    EXPECT_GT(rating, 0) << "4 MiB on C: take under 1.5 s";
-    EXPECT_LE(rating, 100);
+    DiskMeasurement disk = MeasureDiskSpeed();
+    EXPECT_GT(DiskRating(disk), 0) << "4 MiB on C: take under 1.5 s";
+    EXPECT_STREQ(disk.folder.Text(), path.Left(3).Text());
+    // The writes, then the reads, each timed on its own; the rating takes both together.
+    EXPECT_LE(disk.start, disk.written);
+    EXPECT_LE(disk.written, disk.end);
+    EXPECT_GT(WriteThroughput(disk), 0);
+    EXPECT_GT(ReadThroughput(disk), 0);
     EXPECT_FALSE(Exists(path)) << path.Text();
 }
 
@@ -53,14 +58,16 @@ TEST_F(MeasureDiskSpeedTest, ExistingScratchFileIsOverwrittenAndDeleted) {
     CloseHandle(file);
     ASSERT_TRUE(Exists(path));
 
-    int32_t rating = MeasureDiskSpeed();
-    EXPECT_GE(rating, 0);
+    EXPECT_TRUE(MeasureDiskSpeed().complete);
     EXPECT_FALSE(Exists(path));
 }
 
 TEST_F(MeasureDiskSpeedTest, FileThatCantBeCreatedRatesZero) {
-    EXPECT_EQ(MeasureDiskSpeedOn("C:\\no such folder\\krumbeltestfile.tmp"), 0);
-    EXPECT_EQ(MeasureDiskSpeedOn(""), 0);
+    for (const char* path : {"C:\\no such folder\\krumbeltestfile.tmp", ""}) {
+        DiskMeasurement disk = MeasureDiskSpeedOn(path);
+        EXPECT_EQ(DiskRating(disk), 0) << path;
+        EXPECT_EQ(ZeroCauseOf(disk), DiskZeroCause::kNothingWritten) << path;
+    }
 }
 
 void UseTemporaryFolder(const wchar_t* folder) {
@@ -85,25 +92,29 @@ TEST(MeasureDiskSpeedReadOnlyRoot, RatedInTheTemporaryFolderOfTheSameDriveOnly) 
     }
 
     UseTemporaryFolder(L"R:\\tmp\\");
-    EXPECT_GT(MeasureDiskSpeed(), 0) << "4 MiB in the temporary folder take under 1.5 s";
+    DiskMeasurement inTemporary = MeasureDiskSpeed();
+    EXPECT_GT(DiskRating(inTemporary), 0) << "4 MiB in the temporary folder take under 1.5 s";
+    EXPECT_STREQ(inTemporary.folder.Text(), "R:\\tmp\\");
     EXPECT_FALSE(Exists("R:\\tmp\\krumbeltestfile.tmp"));
 
     // A user named in Greek, where the code page is Western.
     const wchar_t* greek = L"R:\\tmp\\\u0395\u03bb\u03ad\u03bd\u03b7\\";
     ASSERT_TRUE(CreateDirectoryW(greek, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     UseTemporaryFolder(greek);
-    EXPECT_GT(MeasureDiskSpeed(), 0) << "a folder named outside the code page";
+    EXPECT_GT(DiskRating(MeasureDiskSpeed()), 0) << "a folder named outside the code page";
     EXPECT_EQ(GetFileAttributesW((std::wstring(greek) + L"krumbeltestfile.tmp").c_str()),
               INVALID_FILE_ATTRIBUTES);
     RemoveDirectoryW(greek);
 
     UseTemporaryFolder(L"R:\\locked");
-    EXPECT_EQ(MeasureDiskSpeed(), 0) << "nothing on R: can be written";
+    EXPECT_EQ(ZeroCauseOf(MeasureDiskSpeed()), DiskZeroCause::kNothingWritten)
+        << "nothing on R: can be written";
 
     wchar_t cDrive[MAX_PATH];
     GetWindowsDirectoryW(cDrive, MAX_PATH);
     UseTemporaryFolder(cDrive);
-    EXPECT_EQ(MeasureDiskSpeed(), 0) << "another drive's speed says nothing about R:";
+    EXPECT_EQ(ZeroCauseOf(MeasureDiskSpeed()), DiskZeroCause::kNothingWritten)
+        << "another drive's speed says nothing about R:";
     EXPECT_EQ(GetFileAttributesW((std::wstring(cDrive) + L"\\krumbeltestfile.tmp").c_str()),
               INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(Exists(path));

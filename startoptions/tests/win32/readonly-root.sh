@@ -1,11 +1,12 @@
 #!/bin/sh
-# Runs the disk benchmark test from a drive whose root can't be written: a folder of the build,
-# made read-only (immutable when we are root, whom mere permissions don't stop), mapped to drive R:
-# of the test prefix. Below it, R:\tmp can be written and R:\locked can't, for the temporary
-# folder. The folder and the mapping are removed again on every exit.
-#   readonly-root.sh <disk_speed_test.exe>
+# Runs the tests of a test program that need a drive whose root can't be written: a folder of the
+# build, made read-only (immutable when we are root, whom mere permissions don't stop), mapped to
+# drive R: of the test prefix. Below it, R:\tmp can be written and R:\locked can't, for the
+# temporary folder. The folder and the mapping are removed again on every exit.
+#   readonly-root.sh <test.exe> <gtest filter>
 set -eu
 program=$1
+filter=$2
 state=$KRUMBEL_WINE_STATE
 . "$(dirname "$KRUMBEL_WINE_RUN")/wine-common.sh"
 wine_require_session
@@ -37,4 +38,4 @@ if ! lock_folder "$drive/locked" || ! lock_folder "$drive"; then
 fi
 ln -s "$drive" "$link"
 KRUMBEL_READONLY_ROOT=1 "$KRUMBEL_WINE_RUN" "$state" --builtin "R:\\$(basename "$program")" \
-    --gtest_filter='MeasureDiskSpeedReadOnlyRoot.*'
+    --gtest_filter="$filter"

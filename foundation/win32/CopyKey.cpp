@@ -1,0 +1,63 @@
+#include "win32/CopyKey.h"
+
+#include <cstring>
+
+namespace {
+
+// Ctrl+C reaches the dialog loop as the character 3 once the keys are translated.
+constexpr WPARAM kCtrlC = 3;
+
+bool IsEditField(HWND window) {
+    char name[16] = {};
+    return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, "Edit") == 0;
+}
+
+}  // namespace
+
+bool CopyKey::Install() {
+    if (hook_ == nullptr) {
+        hook_ = SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId());
+    }
+    return hook_ != nullptr;
+}
+
+void CopyKey::Remove() {
+    if (hook_ != nullptr) {
+        UnhookWindowsHookEx(hook_);
+        hook_ = nullptr;
+    }
+}
+
+// Runs for every message a modal dialog loop of the thread takes, before the dialog manager.
+LRESULT CALLBACK CopyKey::Filter(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && message->message == WM_CHAR && message->wParam == kCtrlC &&
+        !IsEditField(message->hwnd)) {
+        SendMessageA(GetAncestor(message->hwnd, GA_ROOT), WM_COPY, 0, 0);
+        return TRUE;  // taken: the loop neither translates nor dispatches it
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool CopyTextToClipboard(HWND owner, const char* text) {
+    const size_t size = std::strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (memory == nullptr) {
+        return false;
+    }
+    void* data = GlobalLock(memory);
+    if (data != nullptr) {
+        std::memcpy(data, text, size);
+        GlobalUnlock(memory);
+    }
+    bool handedOver = false;
+    if (data != nullptr && OpenClipboard(owner)) {
+        // From here on the clipboard owns the memory, once it took it.
+        handedOver = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+        CloseClipboard();
+    }
+    if (!handedOver) {
+        GlobalFree(memory);
+    }
+    return handedOver;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "DiskBenchmark.h"
+#include "KStr.h"
+#include "SystemRating.h"
+
+// The figures behind the ratings, in the words of the dialog's language: what the rating summary's
+// tooltip shows and Ctrl+C copies. The summary itself stays as it is, untranslated.
+
+// One line each for processor, memory and graphics, then the disk's throughputs and folder (or
+// why it rated 0), then how the average weighs the ratings; joined by line feeds. Empty for a
+// position without texts.
+KStr RatingFiguresText(int language, const RatingInputs& inputs, const DiskMeasurement& disk);
+
+// What Ctrl+C copies: the summary, a blank line and the figures, each line ended by CR LF as
+// clipboard text is.
+KStr RatingCopyText(const KStr& summary, const KStr& figures);

@@ -1,0 +1,41 @@
+// The figures behind the ratings: the rating summary's tooltip, in the dialog's language, and
+// Ctrl+C, which copies the summary with the figures as the tooltip shows them.
+#include "RatingFigures.h"
+#include "win32/StartOptionsDialog.h"
+
+namespace {
+
+// Long enough to read five lines; the longest delay the tooltip takes.
+constexpr int kFiguresShowTimeMs = 32767;
+
+}  // namespace
+
+void StartOptionsDialog::SetUpRatingFigures() {
+    // A static control leaves the mouse to its dialog unless it notifies; the tooltip needs to see
+    // the pointer resting on the summary itself.
+    HWND summary = ratingText.Handle();
+    SetWindowLongA(summary, GWL_STYLE, GetWindowLongA(summary, GWL_STYLE) | SS_NOTIFY);
+    ratingTooltip.Create(Handle());
+    ratingTooltip.AddTool(summary, "");  // no text, no tip, until the figures are measured
+    RECT window = {};
+    GetWindowRect(Handle(), &window);
+    ratingTooltip.SetMaxTipWidth(window.right - window.left);
+    ratingTooltip.SetShowTime(kFiguresShowTimeMs);
+    copyKey.Install();
+}
+
+// Runs with every relabelling, all of which follow the measurements.
+void StartOptionsDialog::ShowRatingFigures() {
+    KStr figures = RatingFiguresText(languageList.GetCurSel(), ratingInputs, disk);
+    if (figures.Length() > 0) {
+        ratingFigures = figures;
+        ratingTooltip.UpdateText(ratingText.Handle(), figures.Text());
+    }
+}
+
+void StartOptionsDialog::CopyRatingFigures() {
+    if (ratingFigures.Length() == 0) {
+        return;  // nothing measured yet: nothing to hand on
+    }
+    CopyTextToClipboard(Handle(), RatingCopyText(ratingText.GetText(), ratingFigures).Text());
+}

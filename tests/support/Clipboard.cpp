@@ -1,0 +1,29 @@
+#include "Clipboard.h"
+
+#include <windows.h>
+
+#include "Cp1252.h"
+
+std::string ClipboardText() {
+    if (!OpenClipboard(nullptr)) {
+        return {};
+    }
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = Narrow(wide);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool EmptyTheClipboard() {
+    if (!OpenClipboard(nullptr)) {
+        return false;
+    }
+    const bool emptied = EmptyClipboard() != FALSE;
+    CloseClipboard();
+    return emptied;
+}
