@@ -2,9 +2,10 @@
 # Takes the pictures of Quorvel's options dialog: docs/quorvel-german.png (a first run, no
 # switches), docs/quorvel-french-advanced.png ("-advanced", French chosen),
 # docs/quorvel-languages.png (the language list open), docs/quorvel-notice.png (Japanese chosen),
-# docs/quorvel-minimised.png and docs/quorvel-150.png (a first run at 150 %, 144 dpi). Each runs
-# inside a Wine virtual desktop (which draws window frames) on a virtual display of its own, with a
-# prefix of its own under build/screenshots-quorvel, so every run is a first run.
+# docs/quorvel-minimised.png, docs/quorvel-figures.png (the pointer on the rating, German) and
+# docs/quorvel-150.png (a first run at 150 %, 144 dpi). Each runs inside a Wine virtual desktop
+# (which draws window frames) on a virtual display of its own, with a prefix of its own under
+# build/screenshots-quorvel, so every run is a first run.
 #   docs/screenshots-quorvel.sh [build-dir]   (default: build/win64; Quorvel and quorvel_show
 #                                              are built there first)
 set -eu
@@ -40,6 +41,7 @@ shoot french quorvel-french-advanced.png
 shoot languages quorvel-languages.png
 shoot notice quorvel-notice.png
 shoot minimised quorvel-minimised.png
+shoot figures quorvel-figures.png
 at_dpi 144
 shoot german quorvel-150.png
 at_dpi 96

@@ -17,9 +17,8 @@ void StartOptionsDialog::SetUpRatingFigures() {
     SetWindowLongA(summary, GWL_STYLE, GetWindowLongA(summary, GWL_STYLE) | SS_NOTIFY);
     ratingTooltip.Create(Handle());
     ratingTooltip.AddTool(summary, "");  // no text, no tip, until the figures are measured
-    RECT window = {};
-    GetWindowRect(Handle(), &window);
-    ratingTooltip.SetMaxTipWidth(window.right - window.left);
+    // Lines end where the figures end them; only one wider than the screen is wrapped.
+    ratingTooltip.SetMaxTipWidth(GetSystemMetrics(SM_CXSCREEN));
     ratingTooltip.SetShowTime(kFiguresShowTimeMs);
     copyKey.Install();
 }

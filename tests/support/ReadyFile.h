@@ -6,8 +6,7 @@
 
 #include "DialogDriver.h"
 
-inline bool WriteReadyFile(const char* path, const DialogDriver& window) {
-    const RECT frame = window.Frame();
+inline bool WriteReadyFile(const char* path, const RECT& frame) {
     FILE* file = std::fopen(path, "w");
     if (file == nullptr) {
         return false;
@@ -15,4 +14,8 @@ inline bool WriteReadyFile(const char* path, const DialogDriver& window) {
     std::fprintf(file, "%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top);
     return std::fclose(file) == 0;
+}
+
+inline bool WriteReadyFile(const char* path, const DialogDriver& window) {
+    return WriteReadyFile(path, window.Frame());
 }

@@ -1,7 +1,7 @@
 // Development aid for docs/screenshots-quorvel.sh: starts Quorvel.exe (beside this program),
 // brings it into the state a screenshot shows, and writes "x y width height" of the window to
 // photograph into a file.
-//   quorvel_show.exe german|french|languages|notice|minimised <ready-file>
+//   quorvel_show.exe german|french|languages|notice|minimised|figures <ready-file>
 #include <windows.h>
 
 #include <cstdio>
@@ -21,11 +21,13 @@ constexpr int kJapanese = 6;
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: quorvel_show german|french|languages|notice|minimised <ready-file>\n");
+                     "usage: quorvel_show german|french|languages|notice|minimised|figures "
+                     "<ready-file>\n");
         return 2;
     }
     const char* scene = argv[1];
-    bool advanced = std::strcmp(scene, "german") != 0 && std::strcmp(scene, "minimised") != 0;
+    bool advanced = std::strcmp(scene, "german") != 0 && std::strcmp(scene, "minimised") != 0 &&
+                    std::strcmp(scene, "figures") != 0;
     ProgramDriver quorvel(QuorvelPath(), advanced ? "-advanced" : "");
     DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
     if (!dialog) {
@@ -47,7 +49,20 @@ int main(int argc, char** argv) {
         ShowWindowAsync(dialog.Handle(), SW_MINIMIZE);
         WaitFor([&] { return IsIconic(dialog.Handle()) != FALSE; });
     }
-    if (!shown || !WriteReadyFile(argv[2], shown)) {
+    RECT frame = shown.Frame();
+    if (std::strcmp(scene, "figures") == 0) {
+        // The pointer rests on the rating summary: the dialog with its tooltip.
+        HWND tip = dialog.TooltipWindow();
+        if (tip == nullptr || !dialog.PointWithMouse(IDC_RATING) ||
+            !WaitFor([&] { return IsWindowVisible(tip) != FALSE; })) {
+            std::fprintf(stderr, "the rating's tooltip did not show\n");
+            return 1;
+        }
+        RECT tipFrame = {};
+        GetWindowRect(tip, &tipFrame);
+        UnionRect(&frame, &frame, &tipFrame);
+    }
+    if (!shown || !WriteReadyFile(argv[2], frame)) {
         return 1;
     }
     // Quorvel stays up until the picture is taken; it closes with this program's end.
