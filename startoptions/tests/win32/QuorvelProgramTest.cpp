@@ -14,6 +14,7 @@
 #include "support/ExpectedProposal.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
+#include "support/TestKey.h"
 
 namespace {
 
@@ -161,6 +162,42 @@ TEST_F(QuorvelProgram, RatingSummaryTellsItsFiguresOnHoverAndCtrlC) {
     EXPECT_EQ(ClipboardText(), expected);
     dialog.PressEscape();
     EXPECT_TRUE(quorvel.WaitExit());
+}
+
+// The Windows version that Wine reports to Quorvel.exe alone; the key's other settings (the
+// virtual desktop) stay, and the version goes again however the test ends.
+class WineVersionOfQuorvel {
+public:
+    ~WineVersionOfQuorvel() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, key_.Path().c_str(), 0, KEY_SET_VALUE, &key) ==
+            ERROR_SUCCESS) {
+            RegDeleteValueA(key, "Version");
+            RegCloseKey(key);
+        }
+    }
+    bool Set(const char* version) const {
+        return key_.SetText("", "Version", version) == ERROR_SUCCESS;
+    }
+
+private:
+    TestKey key_{"Software\\Wine\\AppDefaults\\Quorvel.exe"};
+};
+
+// The program's manifest declares the newer systems, so their versions come through.
+TEST_F(QuorvelProgram, SummaryNamesWindowsAsPlayersKnowIt) {
+    WineVersionOfQuorvel wineVersion;
+    for (const auto& [version, name] :
+         {std::pair{"win10", "Windows 10 "}, std::pair{"win81", "Windows 8.1 "},
+          std::pair{"winxp", "Windows XP Service Pack 3 "}}) {
+        ASSERT_TRUE(wineVersion.Set(version));
+        ProgramDriver quorvel(QuorvelPath());
+        DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+        ASSERT_TRUE(dialog) << version;
+        EXPECT_EQ(dialog.Text(IDC_RATING).rfind(name, 0), 0u) << dialog.Text(IDC_RATING);
+        dialog.PressEscape();
+        EXPECT_TRUE(quorvel.WaitExit());
+    }
 }
 
 TEST_F(QuorvelProgram, AdvancedRowsAreHiddenWithoutTheSwitchYetStored) {
