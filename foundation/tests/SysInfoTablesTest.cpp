@@ -207,11 +207,8 @@ TEST(OsIdentityTest, SystemsAfterXpAreNamedByReleaseAndProductType) {
         {6, 3, 9600, 1, "", "Windows 8.1 "},
         {6, 3, 9600, 3, "", "Windows Server 2012 R2 "},
         {10, 0, 10240, 1, "", "Windows 10 "},
-        {10, 0, 19045, 1, "", "Windows 10 "},
         {10, 0, 21999, 1, "", "Windows 10 "},
         {10, 0, 22000, 1, "", "Windows 11 "},
-        {10, 0, 26100, 1, "", "Windows 11 "},
-        {10, 0, 14393, 3, "", "Windows Server 2016 "},
         {10, 0, 17762, 2, "", "Windows Server 2016 "},
         {10, 0, 17763, 3, "", "Windows Server 2019 "},
         {10, 0, 20347, 3, "", "Windows Server 2019 "},
@@ -220,7 +217,6 @@ TEST(OsIdentityTest, SystemsAfterXpAreNamedByReleaseAndProductType) {
         {10, 0, 26100, 3, "", "Windows Server 2025 "},
         {6, 4, 9841, 1, "", "Windows 6.4 "},  // a Windows 10 preview
         {11, 0, 30000, 1, "", "Windows 11.0 "},
-        {11, 0, 30000, 3, "", "Windows 11.0 "},
         {5, 2, 3790, 3, "Service Pack 2", "Windows XP Service Pack 2"},  // as before
     };
     for (const auto& c : cases) {

@@ -195,32 +195,14 @@ void DialogDriver::PressCtrlC() const {
     }
 }
 
-namespace {
-
-struct TooltipSearch {
-    HWND owner;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK VisitTooltip(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<TooltipSearch*>(context);
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0 &&
-        GetWindow(window, GW_OWNER) == search->owner) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 HWND DialogDriver::TooltipWindow() const {
-    TooltipSearch search{dialog_};
-    EnumThreadWindows(GetWindowThreadProcessId(dialog_, nullptr), VisitTooltip,
-                      reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+        if (GetWindow(tip, GW_OWNER) == dialog_) {
+            return tip;
+        }
+    }
+    return nullptr;
 }
 
 int DialogDriver::SliderPos(int id) const {

@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "res/QuorvelRes.h"
-#include "support/Clipboard.h"
 #include "support/ExpectedProposal.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
@@ -134,8 +133,8 @@ TEST_F(QuorvelProgram, EscapeStoresNothingEvenOnAFirstRun) {
     EXPECT_FALSE(kSettingsKey.HasKey(""));
 }
 
-// The pointer resting on the rating summary shows the figures behind it; Ctrl+C hands on both.
-TEST_F(QuorvelProgram, RatingSummaryTellsItsFiguresOnHoverAndCtrlC) {
+// The pointer resting on the rating summary shows the figures behind it.
+TEST_F(QuorvelProgram, RatingSummaryShowsItsFiguresOnHover) {
     ProgramDriver quorvel(QuorvelPath());
     DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
     ASSERT_TRUE(dialog);
@@ -144,22 +143,12 @@ TEST_F(QuorvelProgram, RatingSummaryTellsItsFiguresOnHoverAndCtrlC) {
     ASSERT_TRUE(dialog.PointWithMouse(IDC_RATING));
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(tip) != FALSE; })) << "no tooltip shown";
     const std::string figures = DialogDriver(tip).Text();  // the text on show
-    // Wine's graphics board: 4091 MB of texture memory, with hardware TnL.
-    EXPECT_NE(figures.find("\nTexturspeicher: 4091 MB, Hardware-Transformation und "
-                           "-Beleuchtung: ja\nFestplatte: "),
+    // Wine's graphics board has hardware TnL.
+    EXPECT_NE(figures.find(" MB, Hardware-Transformation und -Beleuchtung: ja\nFestplatte: "),
               std::string::npos)
         << figures;
     EXPECT_EQ(figures.rfind("Prozessor: ", 0), 0u) << figures;
 
-    EmptyTheClipboard();
-    dialog.PressCtrlC();
-    ASSERT_TRUE(WaitFor([] { return !ClipboardText().empty(); }));
-    std::string expected = dialog.Text(IDC_RATING) + "\n\n" + figures + "\n";
-    for (size_t at = expected.find('\n'); at != std::string::npos;
-         at = expected.find('\n', at + 2)) {
-        expected.insert(at, "\r");
-    }
-    EXPECT_EQ(ClipboardText(), expected);
     dialog.PressEscape();
     EXPECT_TRUE(quorvel.WaitExit());
 }
