@@ -12,6 +12,18 @@ bool IsEditField(HWND window) {
     return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, "Edit") == 0;
 }
 
+// Another program (a clipboard manager, a remote desktop) may hold the clipboard for a moment;
+// the player's Ctrl+C waits for it a little, never long enough to freeze the dialog noticeably.
+bool OpenClipboardSoon(HWND owner) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool CopyKey::Install() {
@@ -51,7 +63,7 @@ bool CopyTextToClipboard(HWND owner, const char* text) {
         GlobalUnlock(memory);
     }
     bool handedOver = false;
-    if (data != nullptr && OpenClipboard(owner)) {
+    if (data != nullptr && OpenClipboardSoon(owner)) {
         // From here on the clipboard owns the memory, once it took it.
         handedOver = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
         CloseClipboard();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Cp1252.h"
+#include "Wait.h"
 
 std::string ClipboardText() {
     if (!OpenClipboard(nullptr)) {
@@ -19,11 +20,14 @@ std::string ClipboardText() {
     return text;
 }
 
+// Another program (Wine's clipboard manager among them) may hold the clipboard for a moment.
 bool EmptyTheClipboard() {
-    if (!OpenClipboard(nullptr)) {
-        return false;
-    }
-    const bool emptied = EmptyClipboard() != FALSE;
-    CloseClipboard();
-    return emptied;
+    return WaitFor([] {
+        if (!OpenClipboard(nullptr)) {
+            return false;
+        }
+        const bool emptied = EmptyClipboard() != FALSE;
+        CloseClipboard();
+        return emptied;
+    });
 }
