@@ -45,9 +45,3 @@ KStr RatingFiguresText(int language, const RatingInputs& inputs, const DiskMeasu
     text += texts->average;
     return text;
 }
-
-KStr RatingCopyText(const KStr& summary, const KStr& figures) {
-    KStr text = summary + "\n\n" + figures + "\n";
-    text.Replace("\n", "\r\n");
-    return text;
-}

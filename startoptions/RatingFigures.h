@@ -11,7 +11,3 @@
 // why it rated 0), then how the average weighs the ratings; joined by line feeds. Empty for a
 // position without texts.
 KStr RatingFiguresText(int language, const RatingInputs& inputs, const DiskMeasurement& disk);
-
-// What Ctrl+C copies: the summary, a blank line and the figures, each line ended by CR LF as
-// clipboard text is.
-KStr RatingCopyText(const KStr& summary, const KStr& figures);

@@ -8,8 +8,8 @@ namespace {
 constexpr WPARAM kCtrlC = 3;
 
 bool IsEditField(HWND window) {
-    char name[16] = {};
-    return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, "Edit") == 0;
+    wchar_t name[16] = {};
+    return GetClassNameW(window, name, 16) > 0 && lstrcmpiW(name, L"Edit") == 0;
 }
 
 // Another program (a clipboard manager, a remote desktop) may hold the clipboard for a moment;
@@ -28,7 +28,7 @@ bool OpenClipboardSoon(HWND owner) {
 
 bool CopyKey::Install() {
     if (hook_ == nullptr) {
-        hook_ = SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId());
+        hook_ = SetWindowsHookExW(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId());
     }
     return hook_ != nullptr;
 }
@@ -45,27 +45,27 @@ LRESULT CALLBACK CopyKey::Filter(int code, WPARAM wParam, LPARAM lParam) noexcep
     const MSG* message = reinterpret_cast<const MSG*>(lParam);
     if (code == MSGF_DIALOGBOX && message->message == WM_CHAR && message->wParam == kCtrlC &&
         !IsEditField(message->hwnd)) {
-        SendMessageA(GetAncestor(message->hwnd, GA_ROOT), WM_COPY, 0, 0);
+        SendMessageW(GetAncestor(message->hwnd, GA_ROOT), WM_COPY, 0, 0);
         return TRUE;  // taken: the loop neither translates nor dispatches it
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-bool CopyTextToClipboard(HWND owner, const char* text) {
-    const size_t size = std::strlen(text) + 1;
+bool CopyTextToClipboard(HWND owner, const std::wstring& text) {
+    const size_t size = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (memory == nullptr) {
         return false;
     }
     void* data = GlobalLock(memory);
     if (data != nullptr) {
-        std::memcpy(data, text, size);
+        std::memcpy(data, text.c_str(), size);
         GlobalUnlock(memory);
     }
     bool handedOver = false;
     if (data != nullptr && OpenClipboardSoon(owner)) {
         // From here on the clipboard owns the memory, once it took it.
-        handedOver = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+        handedOver = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
         CloseClipboard();
     }
     if (!handedOver) {

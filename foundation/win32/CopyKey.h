@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Ctrl+C in the dialogs of one thread, as message boxes know it: while no edit field has the
 // focus, the keys become WM_COPY to the dialog, which puts what it shows on the clipboard. In an
 // edit field they copy the field's selection, as always.
@@ -22,6 +24,6 @@ private:
     HHOOK hook_ = nullptr;
 };
 
-// Puts text (the system's code page, lines ended by CR LF) on the clipboard for owner; false when
-// the clipboard can't be had.
-bool CopyTextToClipboard(HWND owner, const char* text);
+// Puts text (lines ended by CR LF) on the clipboard for owner; false when the clipboard can't be
+// had.
+bool CopyTextToClipboard(HWND owner, const std::wstring& text);

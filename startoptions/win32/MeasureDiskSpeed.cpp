@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win32/PerformanceCounter.h"
+#include "win32/WideText.h"
 
 namespace {
 
@@ -27,13 +28,10 @@ std::wstring FromUtf8(const char* text) {
     return wide;
 }
 
-// The folder of a UTF-8 path as the dialog shows texts: in the system's code page.
+// The folder of a UTF-8 path in the programs' own texts, which the figures behind the rating join;
+// a character outside them shows as "?".
 KStr ShownFolder(const char* filePath) {
-    const std::wstring folder = FromUtf8(FolderOf(filePath).Text());
-    int size = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string shown(size > 0 ? static_cast<size_t>(size) : 1, '\0');
-    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, shown.data(), size, nullptr, nullptr);
-    return KStr(shown.c_str());
+    return KStr(NarrowText(FromUtf8(FolderOf(filePath).Text())).c_str());
 }
 
 // The scratch file, open for the benchmark only; closed when it goes out of scope.

@@ -460,6 +460,24 @@ std::wstring Shown(const DialogDriver& dialog, int id, UINT message, WPARAM wPar
     return text;
 }
 
+// The rating summary's tooltip text, as the tooltip holds it. Asked for as UTF-16: the ANSI
+// form of the question hands back no more than 80 characters.
+std::string FiguresOf(const DialogDriver& dialog) {
+    wchar_t text[INFOTIPSIZE] = {};
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = dialog.Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(dialog.Item(IDC_RATING));
+    tool.lpszText = text;
+    HWND tip = dialog.TooltipWindow();
+    if (tip == nullptr) {
+        return "<no tooltip>";
+    }
+    SendMessageW(tip, TTM_GETTEXTW, INFOTIPSIZE, reinterpret_cast<LPARAM>(&tool));
+    return Narrow(text);
+}
+
 // The texts with letters outside ASCII, read back in UTF-16 as they reach the screen and
 // compared with the texts as written. locale-texts.sh runs this test again in prefixes whose
 // system code page is not 1252, where the A functions would show other letters; texts of ASCII
@@ -478,6 +496,8 @@ TEST_F(StartOptionsDialogTest, AccentedTextsShowAsWritten) {
     EXPECT_EQ(Shown(dialog, IDC_GRAPHICS_GROUP, WM_GETTEXT), L"R\u00E9glages graphiques");
     EXPECT_EQ(Shown(dialog, IDC_FULL_SCREEN, WM_GETTEXT), L"Plein \u00E9cran");
     EXPECT_EQ(Shown(dialog, IDC_TEXTURE, CB_GETLBTEXT, 3), L"Elev\u00E9");
+    EXPECT_NE(FiguresOf(dialog).find("\nM\xE9moire disponible : "), std::string::npos)
+        << FiguresOf(dialog);
 
     // The language list keeps no strings: its entry's text is what it hands to the drawing.
     Canvas drawn(kTextWidth, 16);
@@ -539,24 +559,6 @@ TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
     PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);  // the close box: English all the same
     EXPECT_TRUE(WaitFor([&] { return dialog.Selection(IDC_LANGUAGE) == kEnglish; }));
     EXPECT_EQ(dialog.Text(), "Krumbel - Options");
-}
-
-// The rating summary's tooltip text, as the tooltip holds it. Asked for as UTF-16: the ANSI
-// form of the question hands back no more than 80 characters.
-std::string FiguresOf(const DialogDriver& dialog) {
-    wchar_t text[INFOTIPSIZE] = {};
-    TOOLINFOW tool = {};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = dialog.Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(dialog.Item(IDC_RATING));
-    tool.lpszText = text;
-    HWND tip = dialog.TooltipWindow();
-    if (tip == nullptr) {
-        return "<no tooltip>";
-    }
-    SendMessageW(tip, TTM_GETTEXTW, INFOTIPSIZE, reinterpret_cast<LPARAM>(&tool));
-    return Narrow(text);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
