@@ -1,16 +1,17 @@
 # Test registration: GoogleTest programs run natively, and in the cross builds under Wine in a
-# private prefix below the build folder (see cmake/wine-session and cmake/wine-run).
+# private prefix below the build folder (see cmake/wine-session).
 enable_testing()
 
 # Which build's Windows tests run: the 32-bit build's, which ships, wherever this machine executes
 # 32-bit code; the 64-bit build of the same sources stands in only where it can't. A build without
 # test programs still checks the import tables of its programs.
 set(KRUMBEL_TESTS AUTO CACHE STRING "Build the test programs: ON, OFF, or AUTO (see above)")
-set(KRUMBEL_WINE32_LOADER /usr/lib/wine/wine CACHE FILEPATH "The 32-bit Wine loader")
+# The session script knows the loaders (KRUMBEL_WINE32_LOADER in the environment tries out another).
+set(KRUMBEL_WINE_SESSION ${CMAKE_SOURCE_DIR}/cmake/wine-session)
 if(KRUMBEL_TESTS STREQUAL "AUTO")
     if(CMAKE_CROSSCOMPILING)
-        execute_process(COMMAND ${KRUMBEL_WINE32_LOADER} --version RESULT_VARIABLE wine32_status
-                        OUTPUT_QUIET ERROR_QUIET)
+        execute_process(COMMAND sh ${KRUMBEL_WINE_SESSION} loader i686
+                        RESULT_VARIABLE wine32_status OUTPUT_QUIET ERROR_QUIET)
         if(wine32_status EQUAL 0)
             set(KRUMBEL_RUNS_32BIT ON)
         else()
@@ -37,7 +38,6 @@ else()
 endif()
 
 set(KRUMBEL_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
-set(KRUMBEL_WINE_RUN ${CMAKE_SOURCE_DIR}/cmake/wine-run)
 set(KRUMBEL_SKIP_CODE 77)
 
 if(KRUMBEL_WINE_TESTS)
@@ -51,10 +51,9 @@ if(KRUMBEL_WINE_TESTS)
 
     # One Wine session (virtual display, prefix, wineserver) for the whole ctest run; the
     # cleanup step runs also when tests fail.
-    set(wine_session ${CMAKE_SOURCE_DIR}/cmake/wine-session)
     add_test(NAME wine.session.start
-             COMMAND ${wine_session} start ${KRUMBEL_WINE_STATE} ${KRUMBEL_WINE_LOADER})
-    add_test(NAME wine.session.stop COMMAND ${wine_session} stop ${KRUMBEL_WINE_STATE})
+             COMMAND sh ${KRUMBEL_WINE_SESSION} start ${KRUMBEL_WINE_STATE} ${CMAKE_SYSTEM_PROCESSOR})
+    add_test(NAME wine.session.stop COMMAND sh ${KRUMBEL_WINE_SESSION} stop ${KRUMBEL_WINE_STATE})
     set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180
                          SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
     set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
@@ -83,13 +82,13 @@ function(krumbel_wine_test)
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
-    add_test(NAME ${T_NAME}
-             COMMAND ${KRUMBEL_WINE_RUN} ${KRUMBEL_WINE_STATE} $<TARGET_FILE:${T_TARGET}> ${T_ARGS})
+    add_test(NAME ${T_NAME} COMMAND sh ${KRUMBEL_WINE_SESSION} run ${KRUMBEL_WINE_STATE}
+                                    $<TARGET_FILE:${T_TARGET}> ${T_ARGS})
     krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 120 "${T_RESOURCE_LOCK}")
 endfunction()
 
-# Registers a shell script that drives Windows programs through cmake/wine-run. The script gets
-# KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE in its environment, and the given ARGS.
+# Registers a shell script that drives Windows programs through cmake/wine-session. The script gets
+# KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE in its environment, and the given ARGS.
 #   krumbel_wine_script(NAME <test> SCRIPT <file> [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_wine_script)
     cmake_parse_arguments(T "" "NAME;SCRIPT;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
@@ -99,7 +98,7 @@ function(krumbel_wine_script)
     add_test(NAME ${T_NAME} COMMAND sh ${T_SCRIPT} ${T_ARGS})
     krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 180 "${T_RESOURCE_LOCK}")
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT
-        "KRUMBEL_WINE_RUN=${KRUMBEL_WINE_RUN};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
+        "KRUMBEL_WINE_SESSION=${KRUMBEL_WINE_SESSION};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
 endfunction()
 
 # Checks that a Windows program imports only Windows' own DLLs and none of msvcrt's printf

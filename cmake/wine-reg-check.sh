@@ -1,13 +1,16 @@
-# Sourced by the test scripts that check the registry with Wine's own `reg`. KRUMBEL_WINE_RUN and
-# KRUMBEL_WINE_STATE come from the test registration; failures counts the failed checks.
+# Sourced by the test scripts that check the registry with Wine's own `reg`. KRUMBEL_WINE_SESSION
+# and KRUMBEL_WINE_STATE come from the test registration; failures counts the failed checks.
 failures=0
 
-# Runs a program (or with --builtin one of Wine's) in the tests' prefix; output without CRs.
-wine_run() {
-    sh "$KRUMBEL_WINE_RUN" "$KRUMBEL_WINE_STATE" "$@" 2>/dev/null | tr -d '\r'
+# session <command> [args...]: a command of the tests' Wine session (cmake/wine-session), its
+# output without CRs.
+session() {
+    command=$1
+    shift
+    sh "$KRUMBEL_WINE_SESSION" "$command" "$KRUMBEL_WINE_STATE" "$@" 2>/dev/null | tr -d '\r'
 }
 reg() {
-    wine_run --builtin reg "$@"
+    session builtin reg "$@"
 }
 
 # expect <what> <expected output>: the output kept in $output must be exactly that.

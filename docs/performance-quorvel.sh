@@ -15,17 +15,21 @@ baseline=$(find "$build" -name quorvel_baseline.exe -print -quit)
 sysreport=$(find "$build" -name sysreport.exe -print -quit)
 
 state=$root/build/performance-quorvel
-# shellcheck source=../cmake/wine-private-session.sh
-. "$root/cmake/wine-private-session.sh"
-wine_private_session "$quorvel" 170 1280x1024
-wineserver -p </dev/null >/dev/null 2>&1
-cp "$quorvel" "$baseline" "$sysreport" "$dir/"
-wine_use_desktop 1280x1024 Quorvel.exe quorvel_baseline.exe sysreport.exe
+session() {
+    command=$1
+    shift
+    sh "$root/cmake/wine-session" "$command" "$state" "$@"
+}
+work=$(mktemp -d)
+trap 'session stop >/dev/null; rm -rf "$work"' EXIT
+session start "$quorvel" 1280x1024 170 >/dev/null
+session copy "$quorvel" "$baseline" "$sysreport"
+session desktop 1280x1024 Quorvel.exe quorvel_baseline.exe sysreport.exe
 
 # elapsed_ms <program> [args]: wall time of one run, in milliseconds.
 elapsed_ms() {
     start=$(date +%s%N)
-    "$WINELOADER_PATH" "C:\\krumbel\\$1" "$2" >/dev/null 2>&1 || true
+    session builtin "C:\\krumbel\\$1" "$2" >/dev/null 2>&1 || true
     end=$(date +%s%N)
     echo $(((end - start) / 1000000))
 }
@@ -49,4 +53,4 @@ echo "quorvel_baseline.exe: $b ms"
 echo "Quorvel.exe -automatic: $q ms"
 echo "difference: $((q - b)) ms"
 echo "measuring steps in one process (sysreport):"
-"$WINELOADER_PATH" 'C:\krumbel\sysreport.exe' 2>/dev/null | tr -d '\r' | grep '^Times'
+session builtin 'C:\krumbel\sysreport.exe' 2>/dev/null | tr -d '\r' | grep '^Times'

@@ -13,27 +13,30 @@ build=$(cd "$1" && pwd)
 rounds=${2:-7}
 state="$build/wine"
 tool="$build/foundation/registry_bench.exe"
-run="$root/cmake/wine-run"
+session="$root/cmake/wine-session"
 location='HKCU:Software/KrumbelBench/Tree'
 bench_key='HKCU\Software\KrumbelBench'
 work=$(mktemp -d)
 files="$state/prefix/drive_c/krumbel"
 
 if [ ! -f "$state/loader" ]; then
-    echo "no Wine prefix in $state yet: run the win64 tests once (ctest)" >&2
+    echo "no Wine session in $state: start it with cmake/wine-session start" >&2
     exit 1
 fi
 cleanup() {
-    sh "$run" "$state" --builtin reg delete "$bench_key" /f >/dev/null 2>&1 || true
+    sh "$session" builtin "$state" reg delete "$bench_key" /f >/dev/null 2>&1 || true
     rm -rf "$work" "$files/bench.reg" "$files/empty.reg" "$files/export.reg"
 }
 trap cleanup EXIT
 
+# wine_quiet <run|builtin> [args...]
 wine_quiet() {
-    sh "$run" "$state" "$@" 2>/dev/null | tr -d '\r'
+    command=$1
+    shift
+    sh "$session" "$command" "$state" "$@" 2>/dev/null | tr -d '\r'
 }
 reg() {
-    wine_quiet --builtin reg "$@" >/dev/null
+    wine_quiet builtin reg "$@" >/dev/null
 }
 now_ms() {
     echo $(($(date +%s%N) / 1000000))
@@ -51,12 +54,12 @@ time_into() {
 }
 
 ours() {
-    wine_quiet "$tool" save "$location" >>"$work/save_inside"
-    wine_quiet "$tool" load "$location" >>"$work/load_inside"
+    wine_quiet run "$tool" save "$location" >>"$work/save_inside"
+    wine_quiet run "$tool" load "$location" >>"$work/load_inside"
 }
 ours_empty() {
-    wine_quiet "$tool" noop
-    wine_quiet "$tool" noop
+    wine_quiet run "$tool" noop
+    wine_quiet run "$tool" noop
 }
 theirs() {
     reg import 'C:\krumbel\bench.reg'
@@ -69,7 +72,7 @@ theirs_empty() {
 
 # The same values as a .reg file, written by the program itself, under another key.
 mkdir -p "$files"
-wine_quiet "$tool" reg 'C:\krumbel\bench.reg' "$location" >/dev/null
+wine_quiet run "$tool" reg 'C:\krumbel\bench.reg' "$location" >/dev/null
 sed -i 's|KrumbelBench\\Tree|KrumbelBench\\Reg|' "$files/bench.reg"
 printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\KrumbelBench\\Empty]\r\n' >"$files/empty.reg"
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs the KSysInfo test under Wine with the host's view of the processor in its environment:
 #   sysinfo-facts.sh <test-program.exe>
-# KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE come from the test registration.
+# KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE come from the test registration.
 set -eu
 
 cpuinfo_field() {
@@ -71,4 +71,4 @@ export KRUMBEL_EXPECT_VENDOR_ID KRUMBEL_EXPECT_BRAND KRUMBEL_EXPECT_TSC_MHZ KRUM
 echo "host: vendor $KRUMBEL_EXPECT_VENDOR_ID, brand '$KRUMBEL_EXPECT_BRAND'," \
     "TSC $KRUMBEL_EXPECT_TSC_MHZ MHz ($KRUMBEL_EXPECT_TSC_SOURCE)"
 
-exec "$KRUMBEL_WINE_RUN" "$KRUMBEL_WINE_STATE" "$1"
+exec sh "$KRUMBEL_WINE_SESSION" run "$KRUMBEL_WINE_STATE" "$1"

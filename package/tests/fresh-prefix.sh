@@ -3,32 +3,21 @@
 # to C:\Games and runs both programs from there. `Quorvel.exe -automatic -defaults` must store a
 # complete first set of settings; release_programs_test.exe then reads the programs' version
 # information and manifests and closes Tinkrel.exe by Quit, which must store nothing.
-#   fresh-prefix.sh <zip> <wine loader> <release_programs_test.exe> <version> <state folder>
-# The display is the one of the ctest Wine session named by KRUMBEL_WINE_STATE.
+#   fresh-prefix.sh <zip> <i686|x86_64> <release_programs_test.exe> <version> <state folder>
 set -eu
 zip=$1
-loader=$2
+arch=$2
 driver=$3
 version=$4
 state=$5
-here=$(dirname "$0")
-. "$here/../../cmake/wine-common.sh"
+session="$(dirname "$0")/../../cmake/wine-session"
 
-if ! wine_loader_runs "$loader"; then
-    echo "skipped: $loader can't run on this machine (no 32-bit code execution)"
-    exit 77
-fi
 rm -rf "$state"
-mkdir -p "$state"
-echo "$loader" >"$state/loader"
-if [ -f "$KRUMBEL_WINE_STATE/display" ]; then
-    cp "$KRUMBEL_WINE_STATE/display" "$state/display"
-fi
-wine_setup_env
-wine_ensure_prefix
-trap 'wineserver -k 2>/dev/null || true' EXIT
-# One server for every step; started daemons must not hold the test's output open.
-wineserver -p </dev/null >/dev/null 2>&1
+status=0
+sh "$session" start "$state" "$arch" || status=$?
+trap 'sh "$session" stop "$state" >/dev/null' EXIT
+[ "$status" -eq 0 ] || exit "$status"
+WINEPREFIX="$state/prefix"
 
 folder=$(basename "$zip" .zip)
 games="$WINEPREFIX/drive_c/Games"
@@ -40,14 +29,13 @@ fail() {
     failures=$((failures + 1))
 }
 
-# wine_in <folder> <program> [args...]: runs a program from a folder of the prefix; its output
-# goes through a file, since Wine's helper processes outlive it and would hold a pipe open.
+# wine_in <folder> <program> [args...]: runs a program from a folder of the prefix.
 wine_in() {
     dir=$1
     shift
     out=$(mktemp "$state/output.XXXXXX")
     status=0
-    (cd "$dir" && timeout 240 "$WINELOADER_PATH" "$@" </dev/null >"$out" 2>&1) || status=$?
+    (cd "$dir" && timeout 240 sh "$session" builtin "$state" "$@" >"$out") || status=$?
     tr -d '\r' <"$out"
     rm -f "$out"
     return $status
@@ -56,10 +44,8 @@ key='HKCU\Software\Harnwick\Krumbel'
 root='HKEY_CURRENT_USER\\Software\\Harnwick\\Krumbel'  # as a pattern
 
 # A plain virtual X screen offers DirectDraw a single mode, which no best fit takes; Wine's virtual
-# desktop offers a monitor's set of modes, as a player's machine does (see quorvel-reg-query.sh).
-wine_in "$games" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v krumbel /d 1280x1024 /f >/dev/null
-wine_in "$games" reg add 'HKCU\Software\Wine\AppDefaults\Quorvel.exe\Explorer' /v Desktop \
-    /d krumbel /f >/dev/null
+# desktop offers a monitor's set of modes, as a player's machine does.
+sh "$session" desktop "$state" 1280x1024 Quorvel.exe
 wine_in "$games/$folder" "C:\\Games\\$folder\\Quorvel.exe" -automatic -defaults ||
     fail "Quorvel.exe -automatic -defaults exited with $?"
 settings=$(wine_in "$games" reg query "$key" /s) || true

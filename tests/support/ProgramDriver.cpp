@@ -61,13 +61,15 @@ HWND ProgramDriver::FindDialog(const std::string* caption) const {
     return search.found;
 }
 
-DialogDriver ProgramDriver::WaitDialog(
-    const std::function<bool(const DialogDriver&)>& ready) const {
+DialogDriver ProgramDriver::WaitDialog(const std::function<bool(const DialogDriver&)>& ready,
+                                       DWORD timeoutMs) const {
     DialogDriver dialog;
-    bool shown = Started() && WaitFor([&] {
-                     dialog = DialogDriver(FindDialog(nullptr));
-                     return dialog && (!ready || ready(dialog));
-                 });
+    bool shown = Started() && WaitFor(
+                                  [&] {
+                                      dialog = DialogDriver(FindDialog(nullptr));
+                                      return dialog && (!ready || ready(dialog));
+                                  },
+                                  timeoutMs);
     return shown ? dialog : DialogDriver();
 }
 

@@ -25,7 +25,8 @@ public:
 
     // The program's main dialog once it shows and ready(dialog) holds; empty when that doesn't
     // happen within the wait.
-    DialogDriver WaitDialog(const std::function<bool(const DialogDriver&)>& ready = {}) const;
+    DialogDriver WaitDialog(const std::function<bool(const DialogDriver&)>& ready = {},
+                            DWORD timeoutMs = kPatienceMs) const;
     // Another visible dialog of the program with this caption; empty after the wait.
     DialogDriver WaitWindow(const std::string& caption) const;
     // True when the program ended within timeoutMs.

@@ -1,11 +1,14 @@
-// Development aid for docs/screenshots-quorvel.sh: starts Quorvel.exe (beside this program),
-// brings it into the state a screenshot shows, and writes "x y width height" of the window to
-// photograph into a file.
+// Development aid for docs/screenshots-quorvel.sh and ./dev run: starts Quorvel.exe (beside this
+// program), brings it into the state a screenshot shows, and writes "x y width height" of the
+// window to photograph into a file.
 //   quorvel_show.exe german|french|languages|notice|minimised|figures <ready-file>
+//   quorvel_show.exe run <ready-file> [switches...]   Quorvel as a player runs it, once filled;
+//                                                     exits with Quorvel's exit code
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "res/QuorvelRes.h"
 #include "support/ProgramDriver.h"
@@ -16,9 +19,22 @@ namespace {
 constexpr int kFrench = 2;
 constexpr int kJapanese = 6;
 
+// Quorvel with the switches, photographed once filled and then left to the player.
+int RunQuorvel(int argc, char** argv) {
+    std::string switches;
+    for (int i = 3; i < argc; ++i) {
+        switches += std::string(i > 3 ? " " : "") + argv[i];
+    }
+    ProgramDriver quorvel(QuorvelPath(), switches);
+    return RunAsPlayer(quorvel, argv[2], QuorvelFilled);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "run") == 0) {
+        return RunQuorvel(argc, argv);
+    }
     if (argc != 3) {
         std::fprintf(stderr,
                      "usage: quorvel_show german|french|languages|notice|minimised|figures "

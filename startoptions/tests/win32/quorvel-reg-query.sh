@@ -3,19 +3,15 @@
 # proposed set lands under HKCU\Software\Harnwick\Krumbel as keys and REG_SZ values, nothing else.
 # Then a run without a display to show the dialog on: exit status 3, and nothing stored.
 #   quorvel-reg-query.sh <Quorvel.exe>
-# KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE come from the test registration.
+# KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE come from the test registration.
 set -eu
 quorvel=$1
 key='HKCU\Software\Harnwick\Krumbel'
-state=$KRUMBEL_WINE_STATE
-. "$(dirname "$KRUMBEL_WINE_RUN")/wine-common.sh"
-. "$(dirname "$KRUMBEL_WINE_RUN")/wine-reg-check.sh"
-wine_require_session
-wine_ensure_prefix
+. "$(dirname "$KRUMBEL_WINE_SESSION")/wine-reg-check.sh"
 # In a virtual desktop DirectDraw offers modes to choose from.
-wine_use_desktop 1280x1024 Quorvel.exe
+session desktop 1280x1024 Quorvel.exe
 reg delete "$key" /f >/dev/null 2>&1 || true
-wine_run "$quorvel" -automatic >/dev/null
+session run "$quorvel" -automatic >/dev/null
 # The numbers that depend on the machine's ratings read as N.
 output=$(reg query "$key" /s | sed -E 's/^(    [A-Za-z]+(Quality|Framerate)|    Rating[A-Za-z]+)(    REG_SZ    )[0-9]+$/\1\3N/')
 reg delete "$key" /f >/dev/null 2>&1 || true
@@ -62,8 +58,12 @@ if [ "$failures" -ne 0 ]; then
     exit 1
 fi
 
+n=200
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+    n=$((n + 1))
+done
 status=0
-DISPLAY=$(wine_free_display 200) sh "$KRUMBEL_WINE_RUN" "$state" "$quorvel" -automatic \
+DISPLAY=:$n sh "$KRUMBEL_WINE_SESSION" run "$KRUMBEL_WINE_STATE" "$quorvel" -automatic \
     >/dev/null 2>&1 || status=$?
 output=$(reg query "$key" 2>&1 || true)
 if [ "$status" -ne 3 ] || [ -n "$(printf '%s\n' "$output" | grep '^HKEY_')" ]; then

@@ -8,10 +8,9 @@ set -eu
 program=$1
 filter=$2
 state=$KRUMBEL_WINE_STATE
-. "$(dirname "$KRUMBEL_WINE_RUN")/wine-common.sh"
-wine_require_session
+[ -d "$state/prefix" ] || { echo "skipped: no Wine session in $state"; exit 77; }
 drive="$state/readonly-drive"
-link="$WINEPREFIX/dosdevices/r:"
+link="$state/prefix/dosdevices/r:"
 
 # Makes a folder read-only, also for root; false where this file system can't.
 lock_folder() {
@@ -37,5 +36,5 @@ if ! lock_folder "$drive/locked" || ! lock_folder "$drive"; then
     exit 77
 fi
 ln -s "$drive" "$link"
-KRUMBEL_READONLY_ROOT=1 "$KRUMBEL_WINE_RUN" "$state" --builtin "R:\\$(basename "$program")" \
+KRUMBEL_READONLY_ROOT=1 sh "$KRUMBEL_WINE_SESSION" builtin "$state" "R:\\$(basename "$program")" \
     --gtest_filter="$filter"

@@ -4,8 +4,11 @@
 //   tinkrel_show <Tinkrel.exe> <row> <ready-file>
 // Writes the dialog's window rectangle "x y width height" into ready-file once the row is shown.
 // Exits 0 on success, 1 when the dialog does not appear, 2 on bad arguments.
+//   tinkrel_show <Tinkrel.exe> run <ready-file>   (./dev run) Tinkrel as a player runs it, with
+//                                                 nothing changed; exits with its exit code
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
@@ -17,6 +20,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     ProgramDriver tinkrel(WindowsPathOf(argv[1]));
+    if (std::strcmp(argv[2], "run") == 0) {
+        return RunAsPlayer(tinkrel, argv[3]);
+    }
     DialogDriver dialog = tinkrel.WaitDialog();
     if (!dialog) {
         return 1;

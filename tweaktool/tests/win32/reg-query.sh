@@ -4,20 +4,20 @@
 # `reg query` must list the values that were there and the one the player set, and no others:
 # what was never stored stays missing, and the keys that were there get no default value.
 #   reg-query.sh <tinkrel_test.exe> <Tinkrel.exe>
-# KRUMBEL_WINE_RUN and KRUMBEL_WINE_STATE come from the test registration.
+# KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE come from the test registration.
 set -eu
 driver=$1
 program=$2
 key='HKCU\Software\Harnwick\Krumbel'
-. "$(dirname "$KRUMBEL_WINE_RUN")/wine-reg-check.sh"
+. "$(dirname "$KRUMBEL_WINE_SESSION")/wine-reg-check.sh"
 
 reg delete 'HKCU\Software\Harnwick' /f >/dev/null || true
 reg add "$key\\Performance" /v MaxFramerate /t REG_SZ /d 25 /f >/dev/null
 reg add "$key\\Misc" /v ThreadPriority /t REG_SZ /d 7 /f >/dev/null
 reg add "$key\\Misc" /v GameSaveCompression /t REG_SZ /d 3 /f >/dev/null
 
-# The pipe in wine_run hides the driver's exit status: its report tells instead.
-output=$(wine_run "$driver" --gtest_also_run_disabled_tests \
+# The pipe in session hides the driver's exit status: its report tells instead.
+output=$(session run "$driver" --gtest_also_run_disabled_tests \
     --gtest_filter=TinkrelScripted.DISABLED_SaveGameSaveCompressionNine "$program")
 case "$output" in
 *"[  PASSED  ] 1 test"*) ;;
