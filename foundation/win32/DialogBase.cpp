@@ -14,12 +14,13 @@ void DialogBase::Attach(std::initializer_list<std::pair<Window*, int>> controls)
 }
 
 void DialogBase::SetIcons(HICON big, HICON small) {
+    icon_ = big;
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
-bool DialogBase::PaintIfMinimised(HICON icon, UINT dpi) {
-    if (!IsIconic(hwnd_)) {
+bool DialogBase::PaintIfMinimised() {
+    if (icon_ == nullptr || !IsIconic(hwnd_)) {
         return false;
     }
     PAINTSTRUCT paint;
@@ -27,11 +28,11 @@ bool DialogBase::PaintIfMinimised(HICON icon, UINT dpi) {
     SendMessageA(hwnd_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int width = SystemMetricForDpi(SM_CXICON, dpi);
-    const int height = SystemMetricForDpi(SM_CYICON, dpi);
+    const int width = SystemMetricForDpi(SM_CXICON, dpi_.Get());
+    const int height = SystemMetricForDpi(SM_CYICON, dpi_.Get());
     const int x = (client.right - client.left - width + 1) / 2;
     const int y = (client.bottom - client.top - height + 1) / 2;
-    DrawIconEx(dc, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, x, y, icon_, width, height, 0, nullptr, DI_NORMAL);
     EndPaint(hwnd_, &paint);
     return true;
 }
@@ -42,6 +43,7 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
         auto* dialog = reinterpret_cast<DialogBase*>(lParam);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
         dialog->hwnd_ = hwnd;
+        dialog->dpi_.Follow(hwnd);
         return dialog->OnInitDialog() ? TRUE : FALSE;
     }
     // Messages before WM_INITDIALOG (WM_SETFONT...) find no object yet.
@@ -74,9 +76,40 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return FALSE;
-        default: {
-            INT_PTR result = FALSE;
-            return OnMessage(message, wParam, lParam, &result) ? result : FALSE;
+        case WM_COPY:
+            return OnCopy() ? TRUE : FALSE;
+        default:
+            return DispatchDecoration(message, wParam, lParam);
+    }
+}
+
+// What a dialog's look asks: painting, the icon, colours, owner-drawn items and the display
+// scale. FALSE leaves a message to the default dialog processing.
+INT_PTR DialogBase::DispatchDecoration(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        HBRUSH brush =
+            OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        return reinterpret_cast<INT_PTR>(brush);  // null: the system's colours
+    }
+    switch (message) {
+        case WM_PAINT:
+            return PaintIfMinimised() || OnPaint() ? TRUE : FALSE;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(icon_);
+        case WM_MEASUREITEM:
+            return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_DRAWITEM:
+            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_COMPAREITEM: {
+            int order = 0;
+            OnCompareItem(*reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam), order);
+            return order;
         }
+        case WM_DPICHANGED:
+            dpi_.OnDpiChanged(hwnd_, wParam, lParam);
+            OnDpiChanged();
+            return FALSE;  // the template's controls and fonts follow in the default processing
+        default:
+            return FALSE;
     }
 }

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "win32/Dpi.h"
 #include "win32/Window.h"
 
 // A modal dialog from a dialog template resource. The dialog procedure finds the object through
@@ -29,11 +30,11 @@ public:
     void End(INT_PTR result) { EndDialog(hwnd_, result); }
     // Attaches each control wrapper to the dialog's control of the id beside it.
     void Attach(std::initializer_list<std::pair<Window*, int>> controls);
-    // The icons of the caption and the task switcher.
+    // The icons of the caption and the task switcher. The dialog keeps big (it must outlive the
+    // window): painted in the middle of the minimised dialog, and dragged by the mouse.
     void SetIcons(HICON big, HICON small);
-    // For WM_PAINT: while the dialog is minimised, paints icon centred in its client area at the
-    // size of a big icon at dpi and returns true; otherwise paints nothing and returns false.
-    bool PaintIfMinimised(HICON icon, UINT dpi);
+    // The dialog's DPI: the window's when it starts, then the one WM_DPICHANGED gives.
+    const WindowDpi& Dpi() const { return dpi_; }
 
 protected:
     // WM_INITDIALOG, after Handle() is set. True lets the system put the focus on the first
@@ -52,24 +53,50 @@ protected:
     virtual void OnOK() { End(IDOK); }
     // IDCANCEL: Escape, the close box, or a Cancel button. Ends with IDCANCEL unless overridden.
     virtual void OnCancel() { End(IDCANCEL); }
-    // Every other message (WM_PAINT, WM_CTLCOLOR*, WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM,
-    // WM_QUERYDRAGICON...). Returns true when handled and sets *result to the dialog procedure's
-    // return value: the brush for WM_CTLCOLOR*, the icon for WM_QUERYDRAGICON, the order for
-    // WM_COMPAREITEM, TRUE for WM_DRAWITEM and WM_MEASUREITEM. False leaves the message to the
-    // default dialog processing.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
-        (void)message;
-        (void)wParam;
-        (void)lParam;
-        (void)result;
+    // WM_COPY: Ctrl+C where no edit field takes it (win32/CopyKey.h). True when handled.
+    virtual bool OnCopy() { return false; }
+    // WM_PAINT of the dialog while not minimised (then the base paints the icon). True when the
+    // hook painted everything; false leaves the rest to the default dialog processing.
+    virtual bool OnPaint() { return false; }
+    // WM_CTLCOLOR* (kind: WM_CTLCOLORSTATIC, WM_CTLCOLORBTN...): the background brush for
+    // control, which must outlive the call; null leaves the system's colours.
+    virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) {
+        (void)dc;
+        (void)control;
+        (void)kind;
+        return nullptr;
+    }
+    // Owner drawing of control item.CtlID: WM_MEASUREITEM, WM_DRAWITEM, and WM_COMPAREITEM with
+    // the order of the second item against the first (-1, 0, 1). False when the hook doesn't draw
+    // that control.
+    virtual bool OnMeasureItem(MEASUREITEMSTRUCT& item) {
+        (void)item;
         return false;
     }
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) {
+        (void)item;
+        return false;
+    }
+    virtual bool OnCompareItem(const COMPAREITEMSTRUCT& item, int& order) {
+        (void)item;
+        (void)order;
+        return false;
+    }
+    // WM_DPICHANGED, after Dpi() took the new scale and the window the suggested rectangle: what
+    // the dialog draws itself follows here; the template's controls and fonts follow by themselves.
+    virtual void OnDpiChanged() {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR DispatchDecoration(UINT message, WPARAM wParam, LPARAM lParam);
+    // While the dialog is minimised, paints the icon centred in its client area at the size of a
+    // big icon at the dialog's DPI; false otherwise.
+    bool PaintIfMinimised();
 
     int resourceId_;
     HWND hwnd_ = nullptr;
+    HICON icon_ = nullptr;
+    WindowDpi dpi_;
 };

@@ -16,8 +16,7 @@ NoticeDialog::NoticeDialog() : DialogBase(IDD_NOTICE), picture_(NoticePicture())
 
 bool NoticeDialog::OnInitDialog() {
     whiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
-    dpi_.Follow(Handle());
-    if (!dpi_.IsDesign()) {
+    if (!Dpi().IsDesign()) {
         ScalePicture();
     }
     return true;
@@ -25,7 +24,7 @@ bool NoticeDialog::OnInitDialog() {
 
 void NoticeDialog::ScalePicture() {
     ScaledPicture fresh = NoticePicture();
-    fresh.Load(GetModuleHandleA(nullptr), dpi_.Get());
+    fresh.Load(GetModuleHandleA(nullptr), Dpi().Get());
     if (fresh.Get() == nullptr) {
         return;
     }
@@ -40,16 +39,11 @@ void NoticeDialog::ScalePicture() {
     picture_ = std::move(fresh);
 }
 
-bool NoticeDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
-    if (message == WM_DPICHANGED) {
-        dpi_.OnDpiChanged(Handle(), wParam, lParam);
-        ScalePicture();
-        return false;
-    }
-    if (!IsCtlColorMessage(message)) {
-        return false;
-    }
-    SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-    *result = reinterpret_cast<INT_PTR>(whiteBrush.Get());
-    return true;
+void NoticeDialog::OnDpiChanged() {
+    ScalePicture();
+}
+
+HBRUSH NoticeDialog::OnCtlColor(HDC dc, HWND, UINT) {
+    SetBkColor(dc, RGB(255, 255, 255));
+    return whiteBrush.Get();
 }

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "res/QuorvelRes.h"
-#include "win32/NoticeDialog.h"
 #include "win32/StartOptionsDialog.h"
 
 namespace {
@@ -36,59 +35,23 @@ void PaintBanner(HWND window, const ScaledPicture& banner, COLORREF background, 
 
 }  // namespace
 
-bool StartOptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
-    if (IsCtlColorMessage(message)) {
-        HBRUSH brush =
-            OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
-        if (brush == nullptr) {
-            return false;
-        }
-        *result = reinterpret_cast<INT_PTR>(brush);
-        return true;
-    }
-    switch (message) {
-        case WM_PAINT:
-            return OnPaint();
-        case WM_QUERYDRAGICON:
-            *result = reinterpret_cast<INT_PTR>(programIcon.Big());
-            return true;
-        case WM_DPICHANGED:
-            OnDpiChanged(wParam, lParam);
-            return false;  // the template's controls and fonts follow in the default processing
-        case WM_COPY:  // Ctrl+C outside an edit field
-            CopyRatingFigures();
-            return true;
-        case WM_MEASUREITEM:
-        case WM_DRAWITEM:
-        case WM_COMPAREITEM:
-            return OnOwnerDraw(message, wParam, lParam, result);
-        default:
-            return false;
-    }
-}
-
 void StartOptionsDialog::ScaleDecoration() {
     HINSTANCE module = GetModuleHandleA(nullptr);
-    ProgramIcons icons(module, IDI_PROGRAM, dpi_.Get());
+    ProgramIcons icons(module, IDI_PROGRAM, Dpi().Get());
     SetIcons(icons.Big(), icons.Small());
     programIcon = std::move(icons);  // the window no longer shows the old ones
-    bannerBitmap.Load(module, dpi_.Get());
+    bannerBitmap.Load(module, Dpi().Get());
     paperBrush.Reset(CreateSolidBrush(bannerBitmap.Paper()));
-    languageList.SetDpi(dpi_.Get());
+    languageList.SetDpi(Dpi().Get());
 }
 
-// The dialog moved to a screen of another scale: the new DPI is the message's (the window's own
-// may not have caught up yet).
-void StartOptionsDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
-    dpi_.OnDpiChanged(Handle(), wParam, lParam);
+// The dialog moved to a screen of another scale.
+void StartOptionsDialog::OnDpiChanged() {
     ScaleDecoration();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 bool StartOptionsDialog::OnPaint() {
-    if (PaintIfMinimised(programIcon.Big(), dpi_.Get())) {
-        return true;
-    }
     PaintBanner(Handle(), bannerBitmap, backgroundColour, paperBrush.Get());
     return false;  // the default processing follows
 }
@@ -103,21 +66,26 @@ HBRUSH StartOptionsDialog::OnCtlColor(HDC dc, HWND, UINT kind) {
     return whiteBrush.Get();
 }
 
-bool StartOptionsDialog::OnOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
-    if (static_cast<int>(wParam) != IDC_LANGUAGE) {
+bool StartOptionsDialog::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    if (item.CtlID != IDC_LANGUAGE) {
         return false;
     }
-    switch (message) {
-        case WM_MEASUREITEM:
-            languageList.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-            *result = TRUE;
-            return true;
-        case WM_DRAWITEM:
-            languageList.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            *result = TRUE;
-            return true;
-        default:
-            *result = languageList.CompareItem(*reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam));
-            return true;
+    languageList.MeasureItem(item);
+    return true;
+}
+
+bool StartOptionsDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_LANGUAGE) {
+        return false;
     }
+    languageList.DrawItem(item);
+    return true;
+}
+
+bool StartOptionsDialog::OnCompareItem(const COMPAREITEMSTRUCT& item, int& order) {
+    if (item.CtlID != IDC_LANGUAGE) {
+        return false;
+    }
+    order = languageList.CompareItem(item);
+    return true;
 }

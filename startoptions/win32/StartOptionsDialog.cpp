@@ -25,7 +25,6 @@ bool StartOptionsDialog::OnInitDialog() {
 
     desktopWidth = GetSystemMetrics(SM_CXFULLSCREEN);
     desktopHeight = GetSystemMetrics(SM_CYFULLSCREEN);
-    dpi_.Follow(Handle());
     framerateSlider.SetRange(kMinFramerate, kMaxFramerate, false);
 
     whiteBrush.Reset(CreateSolidBrush(kWhite));
@@ -84,7 +83,7 @@ void StartOptionsDialog::HideAdvancedControls() {
     RECT window;
     GetWindowRect(Handle(), &window);
     SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left,
-                 window.bottom - window.top - dpi_.Scale(kAdvancedRowsHeight), SWP_NOZORDER);
+                 window.bottom - window.top - Dpi().Scale(kAdvancedRowsHeight), SWP_NOZORDER);
 }
 
 void StartOptionsDialog::OnTimer(UINT_PTR id) {

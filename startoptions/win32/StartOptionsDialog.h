@@ -15,7 +15,6 @@
 #include "win32/ComboBox.h"
 #include "win32/CopyKey.h"
 #include "win32/DialogBase.h"
-#include "win32/Dpi.h"
 #include "win32/Edit.h"
 #include "win32/GdiHandles.h"
 #include "win32/KSysInfo.h"
@@ -63,7 +62,14 @@ protected:
     void OnTimer(UINT_PTR id) override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+    bool OnCopy() override;  // the figures behind the ratings (StartOptionsFigures.cpp)
+    // Decoration (StartOptionsDecoration.cpp).
+    bool OnPaint() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OnCompareItem(const COMPAREITEMSTRUCT& item, int& order) override;
+    void OnDpiChanged() override;
 
 private:
     // Start-up and events (StartOptionsDialog.cpp).
@@ -110,10 +116,6 @@ private:
     // Decoration (StartOptionsDecoration.cpp).
     // Loads the icons and the banner and sizes the Japanese strokes for the dialog's DPI.
     void ScaleDecoration();
-    void OnDpiChanged(WPARAM wParam, LPARAM lParam);
-    bool OnPaint();
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind);
-    bool OnOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 
     KSysInfo& sysInfo_;
     DisplayDriverLayer& drivers_;
@@ -152,5 +154,4 @@ private:
     Brush paperBrush;  // the banner's paper, beyond its right and bottom edges
     COLORREF backgroundColour = kWhite;
     ProgramIcons programIcon;
-    WindowDpi dpi_;
 };

@@ -52,3 +52,9 @@ void StartOptionsDialog::CopyRatingFigures() {
     }
     CopyTextToClipboard(Handle(), CopyText(ratingText.GetText(TextOrigin::kSystem), ratingFigures));
 }
+
+// Ctrl+C outside an edit field.
+bool StartOptionsDialog::OnCopy() {
+    CopyRatingFigures();
+    return true;
+}

@@ -18,7 +18,6 @@ TweakDialog::TweakDialog() : DialogBase(IDD_TWEAK) {}
 bool TweakDialog::OnInitDialog() {
     AttachControls();
     HWND dialog = Handle();
-    dpi_.Follow(dialog);
     LoadIcons();
     table_.BuildParameterTable();
     SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
@@ -177,28 +176,12 @@ void TweakDialog::Load() {
 }
 
 void TweakDialog::LoadIcons() {
-    ProgramIcons fresh(GetModuleHandleA(nullptr), IDI_PROGRAM, dpi_.Get());
+    ProgramIcons fresh(GetModuleHandleA(nullptr), IDI_PROGRAM, Dpi().Get());
     SetIcons(fresh.Big(), fresh.Small());
     icons_ = std::move(fresh);  // the window no longer shows the old ones
 }
 
-bool TweakDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
-    switch (message) {
-        case WM_PAINT:
-            if (!PaintIfMinimised(icons_.Big(), dpi_.Get())) {
-                return false;
-            }
-            *result = TRUE;
-            return true;
-        case WM_QUERYDRAGICON:
-            *result = reinterpret_cast<INT_PTR>(icons_.Big());
-            return true;
-        case WM_DPICHANGED:
-            // The template's controls and fonts follow by themselves; only the icons are ours.
-            dpi_.OnDpiChanged(Handle(), wParam, lParam);
-            LoadIcons();
-            return false;
-        default:
-            return false;
-    }
+// The template's controls and fonts follow by themselves; only the icons are ours.
+void TweakDialog::OnDpiChanged() {
+    LoadIcons();
 }

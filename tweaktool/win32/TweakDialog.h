@@ -12,7 +12,6 @@
 #include "TweakParameter.h"
 #include "win32/Button.h"
 #include "win32/DialogBase.h"
-#include "win32/Dpi.h"
 #include "win32/Edit.h"
 #include "win32/ListBox.h"
 #include "win32/ProgramIcons.h"
@@ -30,7 +29,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnTimer(UINT_PTR id) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+    void OnDpiChanged() override;
 
 private:
     void AttachControls();
@@ -57,7 +56,6 @@ private:
     void LoadIcons();
 
     TweakParameterTable table_;
-    WindowDpi dpi_;
     ProgramIcons icons_;
     // The slider position the poll saw last, or where the dialog put the slider itself; -1 until
     // the first poll. Only a move away from it changes the value.

@@ -13,7 +13,8 @@ namespace {
 constexpr UINT_PTR kTimer = 7;
 
 // Walks through the hooks: init starts a timer, the timer clicks a button, the click asks the
-// dialog for a label colour, and then the dialog is closed from its close box.
+// dialog for a label colour, the icon and an item's size and paints it, and then the dialog is
+// closed from its close box.
 class ScriptedDialog : public DialogBase {
 public:
     ScriptedDialog() : DialogBase(IDD_TEST), brush_(CreateSolidBrush(RGB(255, 255, 255))) {}
@@ -22,10 +23,13 @@ public:
 
     std::string log;
     INT_PTR colourAnswer = 0;
+    LRESULT dragIconAnswer = 0;
+    UINT measuredHeight = 0;
     bool userDataWasThis = false;
     bool attached = false;
     bool iconSet = false;
-    bool paintedWhileOpen = true;
+    bool paintHookRan = false;
+    HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
 
 protected:
     bool OnInitDialog() override {
@@ -35,11 +39,9 @@ protected:
         Attach({{&press_, IDC_PRESS}, {&label_, IDC_LABEL}});
         attached = press_.Handle() == Item(IDC_PRESS) && label_.Handle() == Item(IDC_LABEL) &&
                    label_.Handle() != nullptr;
-        HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
         SetIcons(icon, icon);
         iconSet =
             SendMessageA(Handle(), WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(icon);
-        paintedWhileOpen = PaintIfMinimised(icon, 96);
         SetTimer(Handle(), kTimer, 10, nullptr);
         return true;
     }
@@ -53,16 +55,28 @@ protected:
         log += "command " + std::to_string(id) + "/" + std::to_string(code) + ";";
         colourAnswer =
             SendMessageA(Handle(), WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(Item(IDC_LABEL)));
+        dragIconAnswer = SendMessageA(Handle(), WM_QUERYDRAGICON, 0, 0);
+        MEASUREITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = IDC_PRESS;
+        SendMessageA(Handle(), WM_MEASUREITEM, IDC_PRESS, reinterpret_cast<LPARAM>(&item));
+        measuredHeight = item.itemHeight;
+        SendMessageA(Handle(), WM_PAINT, 0, 0);
         PostMessageA(Handle(), WM_CLOSE, 0, 0);
         return true;
     }
     // The label also asks for its colour whenever it paints.
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR* result) override {
-        if (message != WM_CTLCOLORSTATIC) {
-            return false;
-        }
-        *result = reinterpret_cast<INT_PTR>(brush_.Get());
-        return true;
+    HBRUSH OnCtlColor(HDC, HWND control, UINT kind) override {
+        return control == Item(IDC_LABEL) && kind == WM_CTLCOLORSTATIC ? brush_.Get() : nullptr;
+    }
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override {
+        item.itemHeight = item.CtlID == IDC_PRESS ? 17 : 0;
+        return item.CtlID == IDC_PRESS;
+    }
+    // The open dialog paints through the hook; the base paints only a minimised one itself.
+    bool OnPaint() override {
+        paintHookRan = true;
+        return false;
     }
     void OnCancel() override {
         log += "cancel;";
@@ -82,8 +96,10 @@ TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
     EXPECT_TRUE(dialog.userDataWasThis);
     EXPECT_TRUE(dialog.attached);
     EXPECT_TRUE(dialog.iconSet);
-    EXPECT_FALSE(dialog.paintedWhileOpen) << "only a minimised dialog paints its icon";
+    EXPECT_TRUE(dialog.paintHookRan) << "only a minimised dialog paints its icon instead";
     EXPECT_EQ(dialog.colourAnswer, reinterpret_cast<INT_PTR>(dialog.LabelBrush()));
+    EXPECT_EQ(dialog.dragIconAnswer, reinterpret_cast<LRESULT>(dialog.icon));
+    EXPECT_EQ(dialog.measuredHeight, 17u);
     EXPECT_EQ(dialog.Handle(), nullptr);  // the window is gone
 }
 
