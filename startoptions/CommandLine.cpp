@@ -8,6 +8,15 @@ bool IsBlank(char c) {
 
 }  // namespace
 
+Switches ParseSwitches(const KStr& arguments) {
+    Switches switches;
+    switches.advanced = arguments.Find("-advanced") >= 0;
+    switches.bunt = arguments.Find("-bunt") >= 0;
+    switches.defaults = arguments.Find("-defaults") >= 0;
+    switches.automatic = arguments.Find("-automatic") >= 0;
+    return switches;
+}
+
 KStr ArgumentText(const char* commandLine) {
     if (commandLine == nullptr) {
         return KStr();

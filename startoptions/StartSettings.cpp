@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "CommandLine.h"
 #include "IntConversion.h"
 #include "Localisation.h"
 
@@ -20,11 +19,11 @@ const char* Flag(bool on) {
 
 }  // namespace
 
-StoredSettings ReadStoredSettings(KCfgTree& tree, const KStr& arguments,
+StoredSettings ReadStoredSettings(KCfgTree& tree, bool defaultsSwitch,
                                   int32_t recommendedFramerate) {
     StoredSettings settings;
     // Decided before anything is read: reading creates the nodes it looks for.
-    settings.defaultsMode = tree.Root()->ChildCount() == 0 || HasSwitch(arguments, kSwitchDefaults);
+    settings.defaultsMode = tree.Root()->ChildCount() == 0 || defaultsSwitch;
 
     settings.display.adapterGuid = tree.ValueAt("Screen/DirectDrawGUID");
     settings.display.deviceGuid = tree.ValueAt("Screen/Direct3DGUID");

@@ -37,7 +37,7 @@ struct StoredSettings {
 // one; the levels, the language and the frame rate are then the recommendation's, which the
 // dialog applies to its lists itself. Creates the nodes it reads, so the tree is not to be
 // stored afterwards.
-StoredSettings ReadStoredSettings(KCfgTree& tree, const KStr& arguments,
+StoredSettings ReadStoredSettings(KCfgTree& tree, bool defaultsSwitch,
                                   int32_t recommendedFramerate);
 
 // What the player confirmed, read from the controls. A list without selection reads -1.

@@ -64,7 +64,7 @@ int32_t AverageRating(int32_t cpu, int32_t mem, int32_t gfx, int32_t disk) {
 }
 
 int32_t RecommendedFramerate(int32_t average) {
-    return std::min(10 + average * 8 / 50, 40);
+    return std::min(kMinFramerate + average * 8 / 50, kMaxFramerate);
 }
 
 SystemRatings ComputeRatings(const RatingInputs& inputs) {

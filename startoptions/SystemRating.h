@@ -8,6 +8,10 @@
 // The system rating: four scales of 0 to 100, their weighted average and the frame-rate limit
 // derived from it. Pure arithmetic; the measurements come in as RatingInputs.
 
+// The frame-rate limits a player can choose, which the recommendation keeps to.
+constexpr int32_t kMinFramerate = 10;
+constexpr int32_t kMaxFramerate = 40;
+
 struct SystemRatings {
     int32_t ratingCpu = 0;
     int32_t ratingMem = 0;

@@ -24,13 +24,16 @@ TEST(CommandLine, ArgumentTextLeavesOutTheProgramPath) {
 }
 
 TEST(CommandLine, SwitchesAreCaseSensitiveSubstrings) {
-    EXPECT_TRUE(HasSwitch(KStr("-advanced"), kSwitchAdvanced));
-    EXPECT_FALSE(HasSwitch(KStr("-Advanced"), kSwitchAdvanced));
-    EXPECT_TRUE(HasSwitch(KStr("x-automaticy"), kSwitchAutomatic));
-    EXPECT_TRUE(HasSwitch(KStr("-bunt-defaults"), kSwitchDefaults));
-    EXPECT_TRUE(HasSwitch(KStr("-bunt-defaults"), kSwitchBunt));
-    EXPECT_FALSE(HasSwitch(KStr("-automati"), kSwitchAutomatic));
-    EXPECT_FALSE(HasSwitch(KStr(""), kSwitchBunt));
+    EXPECT_TRUE(ParseSwitches(KStr("-advanced")).advanced);
+    EXPECT_FALSE(ParseSwitches(KStr("-Advanced")).advanced);
+    EXPECT_TRUE(ParseSwitches(KStr("x-automaticy")).automatic);
+    const Switches glued = ParseSwitches(KStr("-bunt-defaults"));
+    EXPECT_TRUE(glued.defaults);
+    EXPECT_TRUE(glued.bunt);
+    EXPECT_FALSE(glued.advanced || glued.automatic);
+    EXPECT_FALSE(ParseSwitches(KStr("-automati")).automatic);
+    const Switches none = ParseSwitches(KStr(""));
+    EXPECT_FALSE(none.advanced || none.bunt || none.defaults || none.automatic);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CommandLine.h"
 #include "StartSettings.h"
 
 namespace {
@@ -7,7 +8,7 @@ namespace {
 constexpr int32_t kRecommendedFramerate = 18;
 
 StoredSettings Read(KCfgTree& tree, const char* arguments = "") {
-    return ReadStoredSettings(tree, KStr(arguments), kRecommendedFramerate);
+    return ReadStoredSettings(tree, ParseSwitches(KStr(arguments)).defaults, kRecommendedFramerate);
 }
 
 // A complete set as the program stores it.

@@ -1,78 +1,51 @@
 #include "win32/StartOptionsDialog.h"
 
-#include "CommandLine.h"
-#include "DialogInitData.h"
 #include "StartSettings.h"
 #include "res/QuorvelRes.h"
 #include "win32/MeasureDiskSpeed.h"
-#include "win32/ModuleResource.h"
-#include "win32/NoticeDialog.h"
 #include "win32/WaitCursor.h"
 
 StartOptionsDialog::StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers,
                                        const KStr& commandLine)
-    : DialogBase(IDD_OPTIONS), sysInfo_(sysInfo), drivers_(drivers), commandLine(commandLine) {}
-
-bool StartOptionsDialog::Advanced() const {
-    return HasSwitch(commandLine, kSwitchAdvanced);
-}
+    : DialogBase(IDD_OPTIONS),
+      sysInfo_(sysInfo),
+      drivers_(drivers),
+      switches_(ParseSwitches(commandLine)),
+      commandLine(commandLine) {}
 
 bool StartOptionsDialog::OnInitDialog() {
     AttachControls();
     AddInitialListEntries();
     // What OK stores must fit what the registry binding reads back.
-    tclDefinesEdit.LimitText(kTclDefinesLimit);
+    tclDefinesEdit_.LimitText(kTclDefinesLimit);
 
     desktopWidth = GetSystemMetrics(SM_CXFULLSCREEN);
     desktopHeight = GetSystemMetrics(SM_CYFULLSCREEN);
-    framerateSlider.SetRange(kMinFramerate, kMaxFramerate, false);
-
-    whiteBrush.Reset(CreateSolidBrush(kWhite));
-    backgroundColour = kWhite;
-    ScaleDecoration();  // the icons, the banner and the Japanese strokes
+    framerateSlider_.SetRange(kMinFramerate, kMaxFramerate, false);
+    InitDecoration();
 
     SetUpRatingFigures();
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
-    if (!Advanced()) {
+    if (!switches_.advanced) {
         HideAdvancedControls();
-    }
-    if (HasSwitch(commandLine, kSwitchBunt)) {
-        backgroundColour = kBuntColour;
     }
     return true;
 }
 
 void StartOptionsDialog::AttachControls() {
-    Attach({{&okButton, IDC_OK},
-            {&languageList, IDC_LANGUAGE},
-            {&adapterList, IDC_ADAPTER},
-            {&deviceList, IDC_DEVICE},
-            {&modeList, IDC_SCREEN_MODE},
-            {&fullScreenBox, IDC_FULL_SCREEN},
-            {&objectsList, IDC_OBJECTS},
-            {&landscapeList, IDC_LANDSCAPE},
-            {&textureList, IDC_TEXTURE},
-            {&framerateSlider, IDC_FRAMERATE},
-            {&framerateLabel, IDC_FRAMERATE_VALUE},
-            {&ratingText, IDC_RATING},
-            {&tclDefinesEdit, IDC_TCL_DEFINES}});
-}
-
-// The dialog's initial list entries, kept as a resource beside its template, so that the stored
-// settings can select positions before the texts of a language replace them.
-void StartOptionsDialog::AddInitialListEntries() {
-    ModuleResource data =
-        FindModuleResource(GetModuleHandleA(nullptr), IDD_OPTIONS, RT_DIALOG_INIT);
-    if (!data) {
-        return;
-    }
-    DialogInitReader reader(data.data, data.size);
-    DialogInitEntry entry;
-    while (reader.Next(entry)) {
-        if (entry.message == kDialogInitAddComboEntry) {
-            AddListEntry(entry.controlId, entry.text);
-        }
-    }
+    Attach({{&okButton_, IDC_OK},
+            {&languageList_, IDC_LANGUAGE},
+            {&adapterList_, IDC_ADAPTER},
+            {&deviceList_, IDC_DEVICE},
+            {&modeList_, IDC_SCREEN_MODE},
+            {&fullScreenBox_, IDC_FULL_SCREEN},
+            {&objectsList_, IDC_OBJECTS},
+            {&landscapeList_, IDC_LANDSCAPE},
+            {&textureList_, IDC_TEXTURE},
+            {&framerateSlider_, IDC_FRAMERATE},
+            {&framerateLabel_, IDC_FRAMERATE_VALUE},
+            {&ratingText_, IDC_RATING},
+            {&tclDefinesEdit_, IDC_TCL_DEFINES}});
 }
 
 void StartOptionsDialog::HideAdvancedControls() {
@@ -102,7 +75,7 @@ void StartOptionsDialog::OnTimer(UINT_PTR id) {
 // Runs once, inside the first tick of the start-up timer, without pumping messages: the dialog
 // neither repaints nor reacts until the work is done.
 void StartOptionsDialog::RunStartupWork() {
-    disk = MeasureDiskSpeed();
+    disk_ = MeasureDiskSpeed();
     sysInfo_.MeasureCpuSpeed();
 
     Window dialog(Handle());
@@ -124,7 +97,7 @@ void StartOptionsDialog::RunStartupWork() {
 
 void StartOptionsDialog::RefreshFramerate() {
     ShowFramerate();
-    if (HasSwitch(commandLine, kSwitchAutomatic)) {
+    if (switches_.automatic) {
         OnOK();
     }
 }
@@ -152,21 +125,8 @@ bool StartOptionsDialog::OnCommand(int id, int code) {
     return false;
 }
 
-void StartOptionsDialog::OnLanguageChanged() {
-    int chosen = languageList.GetCurSel();
-    if (chosen == kJapanese) {
-        NoticeDialog().RunModal(Handle());
-        languageList.SetCurSel(LanguageAfterChoice(chosen));
-    }
-    Localise();
-}
-
 void StartOptionsDialog::OnDefaults() {
-    KStr language;
-    int32_t texture = 0;
-    int32_t landscape = 0;
-    int32_t objects = 0;
-    RecommendPresets(language, texture, landscape, objects);
+    ApplyPresets(RecommendedPresets(ratings));
 }
 
 void StartOptionsDialog::OnOK() {

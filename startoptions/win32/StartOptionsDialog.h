@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "CommandLine.h"
 #include "DiskBenchmark.h"
 #include "DisplayCatalogue.h"
 #include "DisplayChoice.h"
@@ -31,10 +32,14 @@
 // choice with the ratings; Cancel stores nothing. The dialog stays silent about a failed store; its
 // result tells the program (kStoreFailed).
 //
-// The dialog's work is split by concern: StartOptionsDialog.cpp (start-up, timers, events),
-// StartOptionsLists.cpp (adapter, device and mode lists), StartOptionsSettings.cpp (loading,
-// storing, recommendation, texts), StartOptionsDecoration.cpp (painting and colours) and
-// StartOptionsFigures.cpp (the figures behind the ratings: tooltip and Ctrl+C).
+// One concern per file: StartOptionsDialog.cpp (start-up, timers, events, OK and Cancel),
+// StartOptionsDialogSettings.cpp (ratings, loading, storing, recommendation),
+// StartOptionsDialogLists.cpp (adapter, device and mode lists),
+// StartOptionsDialogDecoration.cpp (icon, banner, colours, owner drawing, display scale),
+// StartOptionsDialogLocalisation.cpp (initial list entries, texts of the selected language) and
+// StartOptionsDialogFigures.cpp (the figures behind the ratings: tooltip and Ctrl+C).
+// Fields named after the options dialog's documented fields keep those names; the others end
+// in an underscore.
 class StartOptionsDialog : public DialogBase, private LocalisableDialog {
 public:
     // Timers: the one-shot start-up work, then the frame-rate label refresh.
@@ -42,8 +47,6 @@ public:
     static constexpr UINT kStartupDelayMs = 10;
     static constexpr UINT_PTR kFramerateTimer = 3;
     static constexpr UINT kFramerateRefreshMs = 100;
-    static constexpr int kMinFramerate = 10;
-    static constexpr int kMaxFramerate = 40;
     // RunModal's result when OK could not store every setting (IDOK when it could, IDCANCEL
     // when the player cancelled).
     static constexpr INT_PTR kStoreFailed = 3;
@@ -62,27 +65,28 @@ protected:
     void OnTimer(UINT_PTR id) override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnCopy() override;  // the figures behind the ratings (StartOptionsFigures.cpp)
-    // Decoration (StartOptionsDecoration.cpp).
-    bool OnPaint() override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
-    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
-    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
-    bool OnCompareItem(const COMPAREITEMSTRUCT& item, int& order) override;
-    void OnDpiChanged() override;
 
 private:
-    // Start-up and events (StartOptionsDialog.cpp).
+    // The dialog (StartOptionsDialog.cpp).
     void AttachControls();
-    void AddInitialListEntries();
     void HideAdvancedControls();
     void RunStartupWork();
     void RefreshFramerate();
-    void OnLanguageChanged();
     void OnDefaults();
-    bool Advanced() const;
 
-    // Display lists (StartOptionsLists.cpp).
+    // Settings (StartOptionsDialogSettings.cpp).
+    void ComputeRatings();
+    void LoadSettings();
+    bool StoreSettings();  // false when the registry did not take every value
+    // Fills the four arguments with the recommendation and shows it, as ApplyPresets does.
+    void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
+    // Shows presets and the recommended frame rate in the lists and the slider, then the texts of
+    // the proposed language.
+    void ApplyPresets(const Presets& presets);
+    void SetFramerate(int32_t framerate);
+    void ShowFramerate();  // the label shows the slider's position
+
+    // Display lists (StartOptionsDialogLists.cpp).
     void FillAdapterList(int32_t index);
     void FillDeviceList(int32_t index);
     void FillModeList(int32_t index);
@@ -92,13 +96,20 @@ private:
     void SelectStoredDisplay(const DisplayChoice& stored, bool useDefaults);
     DisplayChoice ReadDisplayChoice();
 
-    // Settings, recommendation and texts (StartOptionsSettings.cpp).
-    void ComputeRatings();
-    void LoadSettings();
-    bool StoreSettings();  // false when the registry did not take every value
-    void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
-    void SetFramerate(int32_t framerate);
-    void ShowFramerate();  // the label shows the slider's position
+    // Decoration (StartOptionsDialogDecoration.cpp).
+    void InitDecoration();
+    // Loads the icons and the banner and sizes the Japanese strokes for the dialog's DPI.
+    void ScaleDecoration();
+    void OnDpiChanged() override;
+    bool OnPaint() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OnCompareItem(const COMPAREITEMSTRUCT& item, int& order) override;
+
+    // Localisation (StartOptionsDialogLocalisation.cpp).
+    void AddInitialListEntries();
+    void OnLanguageChanged();
     void Localise();
     int Selection(int listId) const override;
     void Select(int listId, int position) override;
@@ -108,44 +119,42 @@ private:
     void AddListEntry(int listId, const char* text) override;
     ComboBox ListOf(int listId) const;
 
-    // The figures behind the ratings (StartOptionsFigures.cpp).
+    // The figures behind the ratings (StartOptionsDialogFigures.cpp).
     void SetUpRatingFigures();
     void ShowRatingFigures();  // in the language selected, when it has texts
     void CopyRatingFigures();
-
-    // Decoration (StartOptionsDecoration.cpp).
-    // Loads the icons and the banner and sizes the Japanese strokes for the dialog's DPI.
-    void ScaleDecoration();
+    bool OnCopy() override;
 
     KSysInfo& sysInfo_;
     DisplayDriverLayer& drivers_;
+    Switches switches_;     // parsed once from commandLine
     bool filled_ = false;   // the start-up work has filled the controls
     bool closing_ = false;  // OK or Cancel began to close the dialog
+    DiskMeasurement disk_;
+    RatingInputs ratingInputs_;  // what the ratings were computed from
+    KStr ratingFigures_;         // the tooltip's text, in the language last shown
+    Tooltip ratingTooltip_;
+    CopyKey copyKey_;
 
     // Controls.
-    Button okButton;
-    LanguageComboBox languageList;
-    ComboBox adapterList;
-    ComboBox deviceList;
-    ComboBox modeList;
-    Button fullScreenBox;
-    ComboBox objectsList;
-    ComboBox landscapeList;
-    ComboBox textureList;
-    Trackbar framerateSlider;
-    Static framerateLabel;
-    Static ratingText;
-    Edit tclDefinesEdit;
+    Button okButton_;
+    LanguageComboBox languageList_;
+    ComboBox adapterList_;
+    ComboBox deviceList_;
+    ComboBox modeList_;
+    Button fullScreenBox_;
+    ComboBox objectsList_;
+    ComboBox landscapeList_;
+    ComboBox textureList_;
+    Trackbar framerateSlider_;
+    Static framerateLabel_;
+    Static ratingText_;
+    Edit tclDefinesEdit_;
 
     // Fields.
     DisplayCatalogue adapters;
     KStr commandLine;
-    SystemRatings ratings;      // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
-    RatingInputs ratingInputs;  // what the ratings were computed from
-    DiskMeasurement disk;
-    KStr ratingFigures;  // the tooltip's text, in the language last shown
-    Tooltip ratingTooltip;
-    CopyKey copyKey;
+    SystemRatings ratings;  // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
     int32_t desktopWidth = 0;
     int32_t desktopHeight = 0;
     bool fullScreen = true;

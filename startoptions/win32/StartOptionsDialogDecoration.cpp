@@ -1,5 +1,6 @@
-// The options dialog's look: the banner behind the controls, white control backgrounds, the
-// program icon when minimised, and the owner-drawn language list; all at the dialog's DPI.
+// The options dialog's look: the program icon, the banner behind the controls, white control
+// backgrounds (the dialog's own in light yellow with "-bunt"), and the owner-drawn language list;
+// all at the dialog's DPI.
 #include <algorithm>
 #include <utility>
 
@@ -35,6 +36,13 @@ void PaintBanner(HWND window, const ScaledPicture& banner, COLORREF background, 
 
 }  // namespace
 
+// Brush, banner and icons live as long as the dialog; the base paints the icon while minimised.
+void StartOptionsDialog::InitDecoration() {
+    whiteBrush.Reset(CreateSolidBrush(kWhite));
+    backgroundColour = switches_.bunt ? kBuntColour : kWhite;
+    ScaleDecoration();  // the icons, the banner and the Japanese strokes
+}
+
 void StartOptionsDialog::ScaleDecoration() {
     HINSTANCE module = GetModuleHandleA(nullptr);
     ProgramIcons icons(module, IDI_PROGRAM, Dpi().Get());
@@ -42,7 +50,7 @@ void StartOptionsDialog::ScaleDecoration() {
     programIcon = std::move(icons);  // the window no longer shows the old ones
     bannerBitmap.Load(module, Dpi().Get());
     paperBrush.Reset(CreateSolidBrush(bannerBitmap.Paper()));
-    languageList.SetDpi(Dpi().Get());
+    languageList_.SetDpi(Dpi().Get());
 }
 
 // The dialog moved to a screen of another scale.
@@ -70,7 +78,7 @@ bool StartOptionsDialog::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     if (item.CtlID != IDC_LANGUAGE) {
         return false;
     }
-    languageList.MeasureItem(item);
+    languageList_.MeasureItem(item);
     return true;
 }
 
@@ -78,7 +86,7 @@ bool StartOptionsDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_LANGUAGE) {
         return false;
     }
-    languageList.DrawItem(item);
+    languageList_.DrawItem(item);
     return true;
 }
 
@@ -86,6 +94,6 @@ bool StartOptionsDialog::OnCompareItem(const COMPAREITEMSTRUCT& item, int& order
     if (item.CtlID != IDC_LANGUAGE) {
         return false;
     }
-    order = languageList.CompareItem(item);
+    order = languageList_.CompareItem(item);
     return true;
 }

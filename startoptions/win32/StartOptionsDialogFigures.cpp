@@ -27,30 +27,31 @@ std::wstring CopyText(const KStr& summary, const KStr& figures) {
 void StartOptionsDialog::SetUpRatingFigures() {
     // A static control leaves the mouse to its dialog unless it notifies; the tooltip needs to see
     // the pointer resting on the summary itself.
-    HWND summary = ratingText.Handle();
+    HWND summary = ratingText_.Handle();
     SetWindowLongW(summary, GWL_STYLE, GetWindowLongW(summary, GWL_STYLE) | SS_NOTIFY);
-    ratingTooltip.Create(Handle());
-    ratingTooltip.AddTool(summary, "");  // no text, no tip, until the figures are measured
+    ratingTooltip_.Create(Handle());
+    ratingTooltip_.AddTool(summary, "");  // no text, no tip, until the figures are measured
     // Lines end where the figures end them; only one wider than the screen is wrapped.
-    ratingTooltip.SetMaxTipWidth(GetSystemMetrics(SM_CXSCREEN));
-    ratingTooltip.SetShowTime(kFiguresShowTimeMs);
-    copyKey.Install();
+    ratingTooltip_.SetMaxTipWidth(GetSystemMetrics(SM_CXSCREEN));
+    ratingTooltip_.SetShowTime(kFiguresShowTimeMs);
+    copyKey_.Install();
 }
 
 // Runs with every relabelling, all of which follow the measurements.
 void StartOptionsDialog::ShowRatingFigures() {
-    KStr figures = RatingFiguresText(languageList.GetCurSel(), ratingInputs, disk);
+    KStr figures = RatingFiguresText(languageList_.GetCurSel(), ratingInputs_, disk_);
     if (figures.Length() > 0) {
-        ratingFigures = figures;
-        ratingTooltip.UpdateText(ratingText.Handle(), figures.Text());
+        ratingFigures_ = figures;
+        ratingTooltip_.UpdateText(ratingText_.Handle(), figures.Text());
     }
 }
 
 void StartOptionsDialog::CopyRatingFigures() {
-    if (ratingFigures.Length() == 0) {
+    if (ratingFigures_.Length() == 0) {
         return;  // nothing measured yet: nothing to hand on
     }
-    CopyTextToClipboard(Handle(), CopyText(ratingText.GetText(TextOrigin::kSystem), ratingFigures));
+    CopyTextToClipboard(Handle(),
+                        CopyText(ratingText_.GetText(TextOrigin::kSystem), ratingFigures_));
 }
 
 // Ctrl+C outside an edit field.

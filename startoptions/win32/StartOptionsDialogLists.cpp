@@ -18,22 +18,22 @@ void Show(ComboBox& list, const ListContent& content) {
 }  // namespace
 
 void StartOptionsDialog::FillAdapterList(int32_t index) {
-    Show(adapterList, AdapterList(adapters, index));
+    Show(adapterList_, AdapterList(adapters, index));
     UpdateOkButton();
 }
 
 void StartOptionsDialog::FillDeviceList(int32_t index) {
-    Show(deviceList, DeviceList(adapters, adapterList.GetCurSel(), index));
+    Show(deviceList_, DeviceList(adapters, adapterList_.GetCurSel(), index));
     UpdateOkButton();
 }
 
 void StartOptionsDialog::FillModeList(int32_t index) {
-    Show(modeList, ModeList(adapters, adapterList.GetCurSel(), index));
+    Show(modeList_, ModeList(adapters, adapterList_.GetCurSel(), index));
     UpdateOkButton();
 }
 
 void StartOptionsDialog::UpdateOkButton() {
-    okButton.Enable(OkAllowed(adapters, adapterList.GetCurSel(), deviceList.GetCurSel()));
+    okButton_.Enable(OkAllowed(adapters, adapterList_.GetCurSel(), deviceList_.GetCurSel()));
 }
 
 void StartOptionsDialog::OnAdapterChanged() {
@@ -48,15 +48,15 @@ void StartOptionsDialog::OnDeviceChanged() {
 
 void StartOptionsDialog::SelectStoredDisplay(const DisplayChoice& stored, bool useDefaults) {
     FillAdapterList(StoredAdapterIndex(adapters, stored));
-    int32_t adapter = adapterList.GetCurSel();
+    int32_t adapter = adapterList_.GetCurSel();
     FillDeviceList(StoredDeviceIndex(adapters, adapter, stored));
     FillModeList(
         StoredModeIndex(adapters, adapter, stored, useDefaults, desktopWidth, desktopHeight));
-    fullScreenBox.SetCheck(stored.fullScreen);
+    fullScreenBox_.SetCheck(stored.fullScreen);
 }
 
 DisplayChoice StartOptionsDialog::ReadDisplayChoice() {
-    fullScreen = fullScreenBox.IsChecked();
-    return ChoiceFromLists(adapters, adapterList.GetCurSel(), deviceList.GetCurSel(),
-                           modeList.GetCurSel(), fullScreen);
+    fullScreen = fullScreenBox_.IsChecked();
+    return ChoiceFromLists(adapters, adapterList_.GetCurSel(), deviceList_.GetCurSel(),
+                           modeList_.GetCurSel(), fullScreen);
 }
