@@ -75,14 +75,23 @@ function(krumbel_wine_test_properties name timeout default_timeout lock)
     endif()
 endfunction()
 
-# Registers an existing cross-built program as a test run under Wine.
-#   krumbel_wine_test(NAME <test> TARGET <target> [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
+# Registers an existing cross-built program as a test run under Wine. The PROGRAMS it drives are
+# copied beside it; with DESKTOP (as 1280x1024) they all run in one virtual desktop of that size.
+#   krumbel_wine_test(NAME <test> TARGET <target> [PROGRAMS targets] [DESKTOP WxH] [ARGS ...]
+#                     [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_wine_test)
-    cmake_parse_arguments(T "" "NAME;TARGET;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
+    cmake_parse_arguments(T "" "NAME;TARGET;TIMEOUT;DESKTOP" "ARGS;RESOURCE_LOCK;PROGRAMS" ${ARGN})
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
-    add_test(NAME ${T_NAME} COMMAND sh ${KRUMBEL_WINE_SESSION} run ${KRUMBEL_WINE_STATE}
+    set(options)
+    foreach(program ${T_PROGRAMS})
+        list(APPEND options --beside $<TARGET_FILE:${program}>)
+    endforeach()
+    if(T_DESKTOP)
+        list(APPEND options --desktop ${T_DESKTOP})
+    endif()
+    add_test(NAME ${T_NAME} COMMAND sh ${KRUMBEL_WINE_SESSION} run ${KRUMBEL_WINE_STATE} ${options}
                                     $<TARGET_FILE:${T_TARGET}> ${T_ARGS})
     krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 120 "${T_RESOURCE_LOCK}")
 endfunction()
@@ -139,17 +148,19 @@ function(krumbel_add_test)
     endif()
 endfunction()
 
-# A GoogleTest program that needs Windows: built only by the cross builds, run under Wine.
-#   krumbel_add_wine_test(NAME <n> SOURCES ... LIBS ... [INCLUDES ...] [DEPENDS targets]
-#                         [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
+# A GoogleTest program that needs Windows: built only by the cross builds, run under Wine, beside
+# the PROGRAMS it drives (see krumbel_wine_test).
+#   krumbel_add_wine_test(NAME <n> SOURCES ... LIBS ... [INCLUDES ...] [PROGRAMS targets]
+#                         [DESKTOP WxH] [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_add_wine_test)
-    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;INCLUDES;DEPENDS;ARGS;RESOURCE_LOCK"
-                          ${ARGN})
+    cmake_parse_arguments(T "" "NAME;TIMEOUT;DESKTOP"
+                          "SOURCES;LIBS;INCLUDES;PROGRAMS;ARGS;RESOURCE_LOCK" ${ARGN})
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
     krumbel_test_program(${T_NAME} SOURCES ${T_SOURCES} LIBS ${T_LIBS} INCLUDES ${T_INCLUDES}
-                         DEPENDS ${T_DEPENDS})
-    krumbel_wine_test(NAME wine.${T_NAME} TARGET ${T_NAME}_test ARGS ${T_ARGS}
-                      RESOURCE_LOCK ${T_RESOURCE_LOCK} TIMEOUT ${T_TIMEOUT})
+                         DEPENDS ${T_PROGRAMS})
+    krumbel_wine_test(NAME wine.${T_NAME} TARGET ${T_NAME}_test PROGRAMS ${T_PROGRAMS}
+                      DESKTOP ${T_DESKTOP} ARGS ${T_ARGS} RESOURCE_LOCK ${T_RESOURCE_LOCK}
+                      TIMEOUT ${T_TIMEOUT})
 endfunction()

@@ -110,90 +110,107 @@ void Check(const KStr& s, const std::string& model) {
     FUZZ_CHECK(s.Capacity() > s.Length() && s.RefCount() >= 1);
 }
 
-// One operation on slot a, with slot b as the other operand where one is needed.
-void Step(FuzzedDataProvider& in, Slots& slots) {
-    const int a = in.ConsumeIntegralInRange(0, kSlots - 1);
-    const int b = in.ConsumeIntegralInRange(0, kSlots - 1);
-    KStr& s = slots.str[a];
-    std::string& m = slots.model[a];
-    const KStr& other = slots.str[b];
-    const std::string& otherModel = slots.model[b];
-    const int length = static_cast<int>(m.size());
+// The operands of one step: slot a as s (its model m), changed or read, and slot b as other.
+struct Operands {
+    KStr& s;
+    std::string& m;
+    const KStr& other;
+    const std::string& otherModel;
+    int length;  // of m before the step
+};
 
-    switch (in.ConsumeIntegralInRange(0, 26)) {
+// Assignment: a new text, or b's buffer shared.
+void Assign(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 0: {
             std::string t = Text(in);
-            s = t.c_str();
-            m = t;
+            o.s = t.c_str();
+            o.m = t;
             break;
         }
         case 1:
-            s = other;  // shares b's buffer
-            m = otherModel;
+            o.s = o.other;  // shares b's buffer
+            o.m = o.otherModel;
             break;
+        default:
+            break;
+    }
+}
+
+// Parts of b, and a search in a: nothing changes.
+void Extract(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 2: {
             int start = Position(in);
-            Check(other.Mid(start), ModelMid(otherModel, start));
+            Check(o.other.Mid(start), ModelMid(o.otherModel, start));
             break;
         }
         case 3: {
             int start = Position(in);
             int count = Position(in);
-            Check(other.Mid(start, count), ModelMid(otherModel, start, count));
+            Check(o.other.Mid(start, count), ModelMid(o.otherModel, start, count));
             break;
         }
         case 4: {
             int count = Position(in);
-            Check(other.Left(count), ModelMid(otherModel, 0, count));
+            Check(o.other.Left(count), ModelMid(o.otherModel, 0, count));
             break;
         }
         case 5: {
             int count = Position(in);
-            int64_t size = static_cast<int64_t>(otherModel.size());
-            Check(other.Right(count), ModelMid(otherModel, size - count, count));
+            int64_t size = static_cast<int64_t>(o.otherModel.size());
+            Check(o.other.Right(count), ModelMid(o.otherModel, size - count, count));
             break;
         }
         case 6: {
             std::string sub = Text(in);
             const int start = Position(in);
             const int from = std::max(start, 0);  // no match at or past the end, not even of ""
-            const size_t found = from >= length ? std::string::npos : m.find(sub, from);
-            FUZZ_CHECK(s.Find(sub.c_str(), start) ==
+            const size_t found = from >= o.length ? std::string::npos : o.m.find(sub, from);
+            FUZZ_CHECK(o.s.Find(sub.c_str(), start) ==
                        (found == std::string::npos ? -1 : static_cast<int>(found)));
             break;
         }
+        default:
+            break;
+    }
+}
+
+// Replace, Insert and Delete, also with texts that lie in a's own buffer.
+void Edit(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 7: {
             // The texts may lie in the string's own buffer (a tail of it, or b's text when b is
             // the same slot), which Replace must keep readable while it writes.
-            const int from = in.ConsumeIntegralInRange(0, length);
+            const int from = in.ConsumeIntegralInRange(0, o.length);
             const bool ownOld = in.ConsumeBool();
             const bool otherNew = in.ConsumeBool();
-            std::string oldText = ownOld ? m.substr(from) : Text(in);
-            std::string newText = otherNew ? otherModel : Text(in);
-            s.Replace(ownOld ? s.Text() + from : oldText.c_str(),
-                      otherNew ? other.Text() : newText.c_str());
-            m = ModelReplace(m, oldText, newText);
+            std::string oldText = ownOld ? o.m.substr(from) : Text(in);
+            std::string newText = otherNew ? o.otherModel : Text(in);
+            o.s.Replace(ownOld ? o.s.Text() + from : oldText.c_str(),
+                        otherNew ? o.other.Text() : newText.c_str());
+            o.m = ModelReplace(o.m, oldText, newText);
             break;
         }
         case 8: {
             // A zero byte inserted ends the text there.
             const int i = Position(in);
             const char c = in.ConsumeIntegral<char>();
-            m = CutAtZero(m.insert(Clamped(i, m), 1, c));
-            FUZZ_CHECK(s.Insert(i, c) == static_cast<int>(m.size()));
+            o.m = CutAtZero(o.m.insert(Clamped(i, o.m), 1, c));
+            FUZZ_CHECK(o.s.Insert(i, c) == static_cast<int>(o.m.size()));
             break;
         }
         case 9: {
             int i = Position(in);
-            int from = in.ConsumeIntegralInRange(0, length);
+            int from = in.ConsumeIntegralInRange(0, o.length);
             bool own = in.ConsumeBool();
-            std::string t = own ? m.substr(from) : Text(in);
-            int result = s.Insert(i, own ? s.Text() + from : t.c_str());
+            std::string t = own ? o.m.substr(from) : Text(in);
+            int result = o.s.Insert(i, own ? o.s.Text() + from : t.c_str());
             if (t.empty()) {
                 FUZZ_CHECK(result == 0);
             } else {
-                m.insert(Clamped(i, m), t);
-                FUZZ_CHECK(result == static_cast<int>(m.size()));
+                o.m.insert(Clamped(i, o.m), t);
+                FUZZ_CHECK(result == static_cast<int>(o.m.size()));
             }
             break;
         }
@@ -201,30 +218,38 @@ void Step(FuzzedDataProvider& in, Slots& slots) {
             int i = Position(in);
             int count = Position(in);
             int64_t start = std::max(i, 0);
-            int64_t removed = std::min<int64_t>(count, length - start);
+            int64_t removed = std::min<int64_t>(count, o.length - start);
             if (removed > 0) {
-                m.erase(start, removed);
+                o.m.erase(start, removed);
             }
-            FUZZ_CHECK(s.Delete(i, count) == static_cast<int>(m.size()));
+            FUZZ_CHECK(o.s.Delete(i, count) == static_cast<int>(o.m.size()));
             break;
         }
+        default:
+            break;
+    }
+}
+
+// Trimming blanks, one character or a set from either end.
+void Trim(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 11:
-            s.TrimLeft();
-            m = ModelTrimLeft(m, IsSpace);
+            o.s.TrimLeft();
+            o.m = ModelTrimLeft(o.m, IsSpace);
             break;
         case 12:
-            s.TrimRight();
-            m = ModelTrimRight(m, IsSpace);
+            o.s.TrimRight();
+            o.m = ModelTrimRight(o.m, IsSpace);
             break;
         case 13: {
             char c = in.ConsumeIntegral<char>();
             auto equal = [c](char x) { return x == c; };
             if (in.ConsumeBool()) {
-                s.TrimLeft(c);
-                m = ModelTrimLeft(m, equal);
+                o.s.TrimLeft(c);
+                o.m = ModelTrimLeft(o.m, equal);
             } else {
-                s.TrimRight(c);
-                m = ModelTrimRight(m, equal);
+                o.s.TrimRight(c);
+                o.m = ModelTrimRight(o.m, equal);
             }
             break;
         }
@@ -232,79 +257,103 @@ void Step(FuzzedDataProvider& in, Slots& slots) {
             std::string set = Text(in);
             auto inSet = [&set](char x) { return set.find(x) != std::string::npos; };
             if (in.ConsumeBool()) {
-                s.TrimLeft(set.c_str());
-                m = ModelTrimLeft(m, inSet);
+                o.s.TrimLeft(set.c_str());
+                o.m = ModelTrimLeft(o.m, inSet);
             } else {
-                s.TrimRight(set.c_str());
-                m = ModelTrimRight(m, inSet);
+                o.s.TrimRight(set.c_str());
+                o.m = ModelTrimRight(o.m, inSet);
             }
             break;
         }
+        default:
+            break;
+    }
+}
+
+// Appending to a, and the concatenations that make new strings.
+void Join(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 15:
-            s += other;  // may be s itself
-            m += otherModel;
+            o.s += o.other;  // may be a itself
+            o.m += o.otherModel;
             break;
         case 16: {
             bool own = in.ConsumeBool();
-            int from = in.ConsumeIntegralInRange(0, length);
-            std::string t = own ? m.substr(from) : Text(in);
-            s += own ? s.Text() + from : t.c_str();
-            m += t;
+            int from = in.ConsumeIntegralInRange(0, o.length);
+            std::string t = own ? o.m.substr(from) : Text(in);
+            o.s += own ? o.s.Text() + from : t.c_str();
+            o.m += t;
             break;
         }
         case 17:
-            Check(s + other, m + otherModel);
+            Check(o.s + o.other, o.m + o.otherModel);
             break;
         case 18: {
             std::string t = Text(in);
-            Check(s + t.c_str(), m + t);
-            Check(t.c_str() + s, t + m);
+            Check(o.s + t.c_str(), o.m + t);
+            Check(t.c_str() + o.s, t + o.m);
             break;
         }
         case 19: {
             char c = in.ConsumeIntegral<char>();
-            Check(s + c, CutAtZero(m + c));
-            Check(c + s, CutAtZero(c + m));
+            Check(o.s + c, CutAtZero(o.m + c));
+            Check(c + o.s, CutAtZero(c + o.m));
             break;
         }
+        default:
+            break;
+    }
+}
+
+// Comparisons, spans and case; nothing changes.
+void Compare(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 20:
-            FUZZ_CHECK((s == other) == (m == otherModel));
-            FUZZ_CHECK((s != other) == (m != otherModel));
-            FUZZ_CHECK((s > other) == (m.compare(otherModel) > 0));
-            FUZZ_CHECK((s == other.Text()) == (m == otherModel));
-            FUZZ_CHECK((s != other.Text()) == (m != otherModel));
-            FUZZ_CHECK(Sign(s.CompareNoCase(other.Text())) ==
-                       Sign(Folded(m, std::tolower).compare(Folded(otherModel, std::tolower))));
+            FUZZ_CHECK((o.s == o.other) == (o.m == o.otherModel));
+            FUZZ_CHECK((o.s != o.other) == (o.m != o.otherModel));
+            FUZZ_CHECK((o.s > o.other) == (o.m.compare(o.otherModel) > 0));
+            FUZZ_CHECK((o.s == o.other.Text()) == (o.m == o.otherModel));
+            FUZZ_CHECK((o.s != o.other.Text()) == (o.m != o.otherModel));
+            FUZZ_CHECK(Sign(o.s.CompareNoCase(o.other.Text())) ==
+                       Sign(Folded(o.m, std::tolower).compare(Folded(o.otherModel, std::tolower))));
             break;
         case 21: {
             std::string set = Text(in);
-            Check(s.SpanIncluding(set.c_str()), m.substr(0, m.find_first_not_of(set)));
-            Check(s.SpanExcluding(set.c_str()), m.substr(0, m.find_first_of(set)));
+            Check(o.s.SpanIncluding(set.c_str()), o.m.substr(0, o.m.find_first_not_of(set)));
+            Check(o.s.SpanExcluding(set.c_str()), o.m.substr(0, o.m.find_first_of(set)));
             break;
         }
         case 22:
-            Check(s.Upper(), Folded(m, std::toupper));
-            Check(s.Lower(), Folded(m, std::tolower));
-            Check(s.Reversed(), std::string(m.rbegin(), m.rend()));
+            Check(o.s.Upper(), Folded(o.m, std::toupper));
+            Check(o.s.Lower(), Folded(o.m, std::tolower));
+            Check(o.s.Reversed(), std::string(o.m.rbegin(), o.m.rend()));
             break;
+        default:
+            break;
+    }
+}
+
+// One character set, formatting, and a sharer that comes and goes.
+void Rewrite(FuzzedDataProvider& in, Operands& o, int op) {
+    switch (op) {
         case 23: {
-            if (length == 0) {
+            if (o.length == 0) {
                 break;
             }
-            int i = in.ConsumeIntegralInRange(0, length - 1);
+            int i = in.ConsumeIntegralInRange(0, o.length - 1);
             char c = in.ConsumeIntegral<char>();
-            s.SetAt(i, c);
-            m[i] = c;
-            m = CutAtZero(m);
+            o.s.SetAt(i, c);
+            o.m[i] = c;
+            o.m = CutAtZero(o.m);
             break;
         }
         case 24: {
             // Output past the formatting limit is cut to its first kFormatLimit characters.
             int width = in.ConsumeIntegralInRange(0, KStr::kFormatLimit + 100);
             std::string t = Text(in);
-            s.Format("%*s", width, t.c_str());
-            m = std::string(std::max<size_t>(width, t.size()) - t.size(), ' ') + t;
-            m.resize(std::min<size_t>(m.size(), KStr::kFormatLimit));
+            o.s.Format("%*s", width, t.c_str());
+            o.m = std::string(std::max<size_t>(width, t.size()) - t.size(), ' ') + t;
+            o.m.resize(std::min<size_t>(o.m.size(), KStr::kFormatLimit));
             break;
         }
         case 25: {
@@ -314,10 +363,34 @@ void Step(FuzzedDataProvider& in, Slots& slots) {
             break;
         }
         default: {
-            KStr copy(s);  // a sharer that goes away again
-            FUZZ_CHECK(copy.Text() == s.Text());
+            KStr copy(o.s);  // a sharer that goes away again
+            FUZZ_CHECK(copy.Text() == o.s.Text());
             break;
         }
+    }
+}
+
+// One operation on slot a, with slot b as the other operand where one is needed.
+void Step(FuzzedDataProvider& in, Slots& slots) {
+    const int a = in.ConsumeIntegralInRange(0, kSlots - 1);
+    const int b = in.ConsumeIntegralInRange(0, kSlots - 1);
+    Operands o{slots.str[a], slots.model[a], slots.str[b], slots.model[b],
+               static_cast<int>(slots.model[a].size())};
+    const int op = in.ConsumeIntegralInRange(0, 26);
+    if (op <= 1) {
+        Assign(in, o, op);
+    } else if (op <= 6) {
+        Extract(in, o, op);
+    } else if (op <= 10) {
+        Edit(in, o, op);
+    } else if (op <= 14) {
+        Trim(in, o, op);
+    } else if (op <= 19) {
+        Join(in, o, op);
+    } else if (op <= 22) {
+        Compare(in, o, op);
+    } else {
+        Rewrite(in, o, op);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "res/TweakDialogRes.h"
+#include "support/Cp1252.h"
 #include "support/ProgramDriver.h"
 
 // The programs of the release package as Windows sees them, run by fresh-prefix.sh against the
@@ -169,7 +170,7 @@ TEST(ReleasePrograms, ManifestRunsAsInvokerOnCurrentWindowsWithoutVisualStyles) 
 }
 
 TEST(ReleasePrograms, TinkrelStartsFromThePackageAndClosesByQuit) {
-    ProgramDriver tinkrel(WindowsPathOf(PathOf(kPrograms[1])));
+    ProgramDriver tinkrel(Widen(PathOf(kPrograms[1])));
     DialogDriver dialog = tinkrel.WaitDialog();
     ASSERT_TRUE(dialog) << "no Tinkrel dialog appeared";
     EXPECT_EQ(dialog.EntryCount(IDC_PARAMETER_LIST), 21);  // the header and the twenty parameters

@@ -66,12 +66,51 @@ TEST(SystemRating, AverageAndFramerate) {
     EXPECT_EQ(full.ratingAverage, 100);
     EXPECT_EQ(full.recommendedFramerate, 26);
 
-    // Memory 0: the disk weighs 700 of 2900. Memory 100: 100 of 2300.
-    EXPECT_EQ(AverageRating(0, 0, 0, 100), 24);  // 70000 / 2900 = 24.1
-    EXPECT_EQ(AverageRating(0, 100, 0, 0), 52);  // 120000 / 2300 = 52.2
-    EXPECT_EQ(AverageRating(50, 50, 50, 50), 50);
-    EXPECT_EQ(RecommendedFramerate(50), 18);
-    EXPECT_EQ(RecommendedFramerate(1000), 40);
+    EXPECT_EQ(RecommendedFramerate(1000), 40);  // the slider's top
+}
+
+// What the program proposes for four ratings, each worked out by hand from the rating rules:
+// disk weight w = 700 - 6 mem; average = (disk w + 600 cpu + 400 gfx + 1200 mem) / (w + 2200);
+// frame rate 10 + 8 average / 50; objects (3 average + 50) / 100; texture 5 (mem + gfx + 10) / 200;
+// landscape (4 (3 average + gfx) + 50) / 400; levels clamped to 0..2 and 0..4.
+// The program tests take these rules as settled and check that the program applies them.
+TEST(SystemRating, ProposalWorkedByHand) {
+    const struct {
+        int cpu, mem, gfx, disk;
+        int average, framerate, objects, texture, landscape;
+    } cases[] = {
+        // w 700: 0 / 2900.
+        {0, 0, 0, 0, 0, 10, 0, 0, 0},
+        // w 100: 230000 / 2300 = 100; objects 3.5, texture 5.25, landscape 4.1 before the clamp.
+        {100, 100, 100, 100, 100, 26, 2, 4, 2},
+        // w 400: 130000 / 2600 = 50; texture 550 / 200 = 2; landscape 850 / 400 = 2.
+        {50, 50, 50, 50, 50, 18, 2, 2, 2},
+        // w 580: 55600 / 2780 = 20; landscape 370 / 400 = 0 (the documented example).
+        {20, 20, 20, 20, 20, 13, 1, 1, 0},
+        // Memory 0, the disk weighs 700 of 2900: 70000 / 2900 = 24.1; frame rate 10 + 192 / 50.
+        {0, 0, 0, 100, 24, 13, 1, 0, 0},
+        // Memory 100, the disk weighs 100 of 2300: 120000 / 2300 = 52.2; landscape 674 / 400.
+        {0, 100, 0, 0, 52, 18, 2, 2, 1},
+        // w 700: 130000 / 2900 = 44.8; objects 182 / 100; landscape 578 / 400.
+        {100, 0, 0, 100, 44, 17, 1, 0, 1},
+        // w 340: 125200 / 2540 = 49.3; texture 630 / 200 = 3; landscape 862 / 400 = 2.
+        {40, 60, 56, 20, 49, 17, 1, 3, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cpu << " " << c.mem << " " << c.gfx << " " << c.disk);
+        SystemRatings r;
+        r.ratingCpu = c.cpu;
+        r.ratingMem = c.mem;
+        r.ratingGfx = c.gfx;
+        r.ratingDisk = c.disk;
+        r.ratingAverage = AverageRating(c.cpu, c.mem, c.gfx, c.disk);
+        EXPECT_EQ(r.ratingAverage, c.average);
+        EXPECT_EQ(RecommendedFramerate(r.ratingAverage), c.framerate);
+        Presets p = RecommendedPresets(r);
+        EXPECT_EQ(p.objects, c.objects);
+        EXPECT_EQ(p.texture, c.texture);
+        EXPECT_EQ(p.landscape, c.landscape);
+    }
 }
 
 TEST(SystemRating, DiskRatingIsClampedIntoRange) {

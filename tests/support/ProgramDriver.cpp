@@ -1,10 +1,8 @@
 #include "ProgramDriver.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "Cp1252.h"
-#include "res/QuorvelRes.h"
 
 namespace {
 
@@ -104,27 +102,10 @@ std::string ProgramDriver::ReadText(ULONG_PTR address) const {
     return text;
 }
 
-std::wstring QuorvelPath() {
+std::wstring ProgramBeside(const wchar_t* name) {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + L"Quorvel.exe";
-}
-
-std::wstring WindowsPathOf(const std::string& path) {
-    std::wstring wide = Widen(path[0] == '/' ? "Z:" + path : path);
-    for (wchar_t& c : wide) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return wide;
-}
-
-std::wstring ProgramPathArgument() {
-    const char* path = __argc > 1 ? __argv[__argc - 1] : "";
-    return std::strncmp(path, "--gtest", 7) == 0 ? std::wstring() : WindowsPathOf(path);
-}
-
-bool QuorvelFilled(const DialogDriver& dialog) {
-    return !dialog.Text(IDC_RATING).empty() && dialog.IsEnabled();
+    return folder + name;
 }

@@ -44,13 +44,6 @@ private:
     bool keepRunning_ = false;
 };
 
-// Quorvel.exe beside this test program (the test scripts put it there).
-std::wstring QuorvelPath();
-// The program path that the test registration passes as the last argument, a path of this
-// machine: Wine reaches it as Z: with backslashes. Empty when the last argument is a gtest flag.
-std::wstring ProgramPathArgument();
-// A path of this machine as Wine names it ("/a/b" is "Z:\a\b"); Windows paths stay as they are.
-std::wstring WindowsPathOf(const std::string& path);
-
-// Quorvel's options dialog once its start-up work has filled it: rating shown, input taken.
-bool QuorvelFilled(const DialogDriver& dialog);
+// The program of that name beside this test program: the test registration copies the programs a
+// test drives there (PROGRAMS), so that they run from the prefix's C: drive.
+std::wstring ProgramBeside(const wchar_t* name);

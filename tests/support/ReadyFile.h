@@ -1,4 +1,4 @@
-// For the programs that set the scene of a screenshot (docs/screenshots-*.sh, ./dev run): the
+// For the programs that set the scene of a screenshot (docs/screenshots.sh, ./dev run): the
 // screen rectangle to photograph, "x y width height", written once the scene is ready.
 #pragma once
 

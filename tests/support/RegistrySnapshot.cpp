@@ -89,11 +89,11 @@ ValuesByPath ByPath(const Snapshot& snapshot) {
     return values;
 }
 
-StoredValue StoredSz(const std::string& text) {
+StoredValue StoredSz(const std::string& text, DWORD type) {
     std::wstring wide = Widen(text);
     wide.push_back(L'\0');
-    return StoredValue{REG_SZ, std::string(reinterpret_cast<const char*>(wide.data()),
-                                           wide.size() * sizeof(wchar_t))};
+    return StoredValue{type, std::string(reinterpret_cast<const char*>(wide.data()),
+                                         wide.size() * sizeof(wchar_t))};
 }
 
 std::string TextOf(const StoredValue& value) {

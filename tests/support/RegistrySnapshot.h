@@ -30,9 +30,9 @@ using ValuesByPath = std::map<std::string, StoredValue>;
 Snapshot TakeSnapshot(HKEY root, const std::wstring& path);
 ValuesByPath ByPath(const Snapshot& snapshot);
 
-// The REG_SZ value that a writer of text stores: the Windows-1252 text as UTF-16 and its
-// terminator.
-StoredValue StoredSz(const std::string& text);
+// The value that a writer of text stores (REG_SZ, or REG_EXPAND_SZ, REG_MULTI_SZ): the
+// Windows-1252 text as UTF-16 and its terminator.
+StoredValue StoredSz(const std::string& text, DWORD type = REG_SZ);
 // The text of string data (UTF-16) up to its first terminator, in Windows-1252.
 std::string TextOf(const StoredValue& value);
 

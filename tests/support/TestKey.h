@@ -6,11 +6,13 @@
 
 #include <sddl.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Cp1252.h"
+#include "RegistrySnapshot.h"
 
 // Removes the key path below parent with all its subkeys; missing keys are fine. The W functions
 // reach every name, also those that the A functions can't address (characters outside the code
@@ -39,20 +41,6 @@ inline void DeleteKeyTree(HKEY parent, const std::wstring& path) {
 }
 inline void DeleteKeyTree(HKEY parent, const std::string& path) {
     DeleteKeyTree(parent, Widen(path));
-}
-
-// One value as the registry holds it.
-struct RawValue {
-    LONG status = ERROR_SUCCESS;
-    DWORD type = 0xdeadbeef;
-    std::string bytes;  // exactly the stored data
-
-    bool operator==(const RawValue&) const = default;
-};
-
-// The REG_SZ value of text as Save writes it: the text and its terminator.
-inline RawValue SzValue(const std::string& text) {
-    return RawValue{ERROR_SUCCESS, REG_SZ, text + '\0'};
 }
 
 // Every call names a subkey sub of the key ("Screen", "A\B"; empty: the key itself).
@@ -95,24 +83,19 @@ public:
         return Set(sub, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
     }
 
-    // Value name (null: the default value) of subkey sub. The buffer is padded and filled with a
-    // canary, so that a size that disagrees with the bytes written shows.
-    RawValue Get(const std::string& sub, const char* name) const {
-        RawValue value;
-        HKEY key = nullptr;
-        value.status = RegOpenKeyExA(HKEY_CURRENT_USER, Sub(sub).c_str(), 0, KEY_READ, &key);
-        if (value.status != ERROR_SUCCESS) {
-            return value;
+    // Value name (null: the default value) of subkey sub, read as a snapshot reads it; none when
+    // the key or the value is missing.
+    std::optional<StoredValue> Get(const std::string& sub, const char* name) const {
+        const Snapshot key = TakeSnapshot(HKEY_CURRENT_USER, Widen(Sub(sub)));
+        const auto values = key.find(L"");
+        if (values == key.end()) {
+            return std::nullopt;
         }
-        std::string buffer(4096, '\xa5');
-        DWORD size = static_cast<DWORD>(buffer.size() - 16);
-        value.status = RegQueryValueExA(key, name, nullptr, &value.type,
-                                        reinterpret_cast<BYTE*>(buffer.data()), &size);
-        RegCloseKey(key);
-        if (value.status == ERROR_SUCCESS) {
-            value.bytes = buffer.substr(0, size);
+        const auto value = values->second.find(name != nullptr ? Widen(name) : L"");
+        if (value == values->second.end()) {
+            return std::nullopt;
         }
-        return value;
+        return value->second;
     }
 
     bool HasKey(const std::string& sub) const {

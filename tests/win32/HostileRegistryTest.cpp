@@ -14,8 +14,8 @@
 #include "HostileKey.h"
 #include "StoreComparison.h"
 #include "res/TweakDialogRes.h"
-#include "support/ExpectedProposal.h"
 #include "support/ProgramDriver.h"
+#include "win32/QuorvelRun.h"
 
 namespace {
 
@@ -137,7 +137,7 @@ protected:
 
     // Quorvel's ratings as stored: decimal numbers from 0 to 100, expected as they are; and the
     // proposal they give.
-    static ExpectedProposal StoredRatings(const Snapshot& after, OwnValues& own) {
+    static Proposal StoredRatings(const Snapshot& after, OwnValues& own) {
         int ratings[4] = {};
         const char* names[] = {"RatingCPU", "RatingMem", "RatingGfx", "RatingDsk"};
         for (int i = 0; i < 4; ++i) {
@@ -148,7 +148,7 @@ protected:
                 << names[i] << " = \"" << text << "\"";
             own[{L"Performance", Widen(names[i])}] = StoredSz(std::to_string(ratings[i]));
         }
-        return ProposalForRatings(ratings[0], ratings[1], ratings[2], ratings[3]);
+        return ProposalFor(ratings[0], ratings[1], ratings[2], ratings[3]);
     }
 
     void ExpectOnlyOwnValuesChanged(const Snapshot& after, const OwnValues& own) {
@@ -177,7 +177,7 @@ TEST_F(HostileRegistry, QuorvelDefaultsStoresTheRecommendationAndNothingElse) {
     Snapshot after = SettingsKey();
     OwnValues own;
     Expect(QuorvelInputs(), own);
-    ExpectedProposal presets = StoredRatings(after, own);
+    Proposal presets = StoredRatings(after, own);
     own[{L"", L"TclDefines"}] = StoredSz("FULL");
     own[{L"Screen", L"Fullscreen"}] = StoredSz("1");
     own[{L"Performance", L"TextureQuality"}] = StoredSz(std::to_string(presets.texture));
@@ -190,7 +190,7 @@ TEST_F(HostileRegistry, QuorvelDefaultsStoresTheRecommendationAndNothingElse) {
 // Reset on every other parameter: Save stores those and leaves the others as they were.
 TEST_F(HostileRegistry, TinkrelSaveStoresTheParametersThePlayerSetOnly) {
     DWORD start = GetTickCount();
-    ProgramDriver tinkrel(ProgramPathArgument());
+    ProgramDriver tinkrel(ProgramBeside(L"Tinkrel.exe"));
     DialogDriver dialog = tinkrel.WaitDialog();
     ASSERT_TRUE(dialog) << "no Tinkrel dialog appeared";
     const std::vector<OwnInput> inputs = TinkrelInputs();

@@ -8,12 +8,13 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <memory>
 
 #include "res/QuorvelRes.h"
-#include "support/ExpectedProposal.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
 #include "support/TestKey.h"
+#include "win32/QuorvelRun.h"
 
 namespace {
 
@@ -39,8 +40,8 @@ int StoredInt(const Values& values, const std::string& path) {
 }
 
 // The proposal for the ratings a run stored.
-ExpectedProposal RecommendationFor(const Values& values) {
-    return ProposalForRatings(
+Proposal RecommendationFor(const Values& values) {
+    return ProposalFor(
         StoredInt(values, "Performance\\RatingCPU"), StoredInt(values, "Performance\\RatingMem"),
         StoredInt(values, "Performance\\RatingGfx"), StoredInt(values, "Performance\\RatingDsk"));
 }
@@ -62,7 +63,7 @@ protected:
 
 TEST_F(QuorvelProgram, FirstRunStoresTheProposedSettings) {
     Values stored = RunAutomatic("-automatic");
-    ExpectedProposal r = RecommendationFor(stored);
+    Proposal r = RecommendationFor(stored);
     // Every key also gets its (empty) default value.
     Values expected = {
         {"", Sz("")},
@@ -226,10 +227,22 @@ TEST_F(QuorvelProgram, AdvancedRowsAreHiddenWithoutTheSwitchYetStored) {
     }
 }
 
-TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
-    ProgramDriver quorvel(QuorvelPath(), "-advanced");
-    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
-    ASSERT_TRUE(dialog);
+// Quorvel with "-advanced", once filled.
+class QuorvelAdvanced : public QuorvelProgram {
+protected:
+    void SetUp() override {
+        QuorvelProgram::SetUp();
+        quorvel_ = std::make_unique<ProgramDriver>(QuorvelPath(), "-advanced");
+        dialog_ = quorvel_->WaitDialog(QuorvelFilled);
+        ASSERT_TRUE(dialog_);
+    }
+
+    std::unique_ptr<ProgramDriver> quorvel_;
+    DialogDriver dialog_;
+};
+
+TEST_F(QuorvelAdvanced, LanguageListRelabelsTheDialogAndKeepsTheSelections) {
+    DialogDriver& dialog = dialog_;
     EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 1);
     dialog.Select(IDC_TEXTURE, 1);
     int landscape = dialog.Selection(IDC_LANDSCAPE);
@@ -249,40 +262,52 @@ TEST_F(QuorvelProgram, LanguageListRelabelsTheDialog) {
 
     dialog.Choose(IDC_LANGUAGE, 3);
     EXPECT_EQ(dialog.Text(), "Pottlers - Opciones");
+}
 
-    // Japanese: the notice, with only its OK button, then English.
+TEST_F(QuorvelAdvanced, JapaneseShowsTheNoticeThenEnglish) {
+    DialogDriver& dialog = dialog_;
     dialog.PostChoose(IDC_LANGUAGE, 6);
-    DialogDriver notice = quorvel.WaitWindow("Error!");
+    DialogDriver notice = quorvel_->WaitWindow("Error!");
     ASSERT_TRUE(notice);
-    EXPECT_TRUE(notice.IsShown(IDC_OK));
+    EXPECT_TRUE(notice.IsShown(IDC_OK));  // only its OK button
     EXPECT_FALSE(notice.IsShown(IDC_CANCEL));
     EXPECT_FALSE(notice.IsEnabled(IDC_CANCEL));
     notice.PostClose(IDOK);
     EXPECT_TRUE(WaitFor([&] { return dialog.Text() == "Krumbel - Options"; }));
     EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 0);
-    EXPECT_EQ(quorvel.ReadText(dialog.EntryData(IDC_LANGUAGE, 0)), "English");
-    EXPECT_EQ(quorvel.ReadText(dialog.EntryData(IDC_LANGUAGE, 6)), "Japanese");
+    EXPECT_EQ(quorvel_->ReadText(dialog.EntryData(IDC_LANGUAGE, 0)), "English");
+    EXPECT_EQ(quorvel_->ReadText(dialog.EntryData(IDC_LANGUAGE, 6)), "Japanese");
+}
 
-    // Default: recommended levels and frame rate, and German again.
+// Default: recommended levels and frame rate, and German again; OK stores them.
+TEST_F(QuorvelAdvanced, DefaultProposesAndSwitchesBackToGerman) {
+    DialogDriver& dialog = dialog_;
+    dialog.Choose(IDC_LANGUAGE, 0);
     dialog.Select(IDC_TEXTURE, 0);
     dialog.MoveSlider(IDC_FRAMERATE, 40);
     dialog.Press(IDC_DEFAULTS);
     EXPECT_EQ(dialog.Text(), "Krumbel - Einstellungen");
     EXPECT_EQ(dialog.Selection(IDC_LANGUAGE), 1);
 
-    // The Tcl field takes no more than the store reads back.
+    dialog.Press(IDOK);
+    EXPECT_TRUE(quorvel_->WaitExit());
+    Values stored = StoredSettings();
+    Proposal r = RecommendationFor(stored);
+    EXPECT_EQ(StoredText(stored, "Language"), "de");
+    EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.texture);
+    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.framerate);
+}
+
+// The Tcl field takes no more than the store reads back.
+TEST_F(QuorvelAdvanced, TclDefinesTakeAtMost255Characters) {
+    DialogDriver& dialog = dialog_;
     dialog.Type(IDC_TCL_DEFINES, "");
     for (int i = 0; i < 300; ++i) {
         dialog.TypeChar(IDC_TCL_DEFINES, 'x');
     }
     dialog.Press(IDOK);
-    EXPECT_TRUE(quorvel.WaitExit());
-    Values stored = StoredSettings();
-    ExpectedProposal r = RecommendationFor(stored);
-    EXPECT_EQ(StoredText(stored, "Language"), "de");
-    EXPECT_EQ(StoredText(stored, "TclDefines"), std::string(255, 'x'));
-    EXPECT_EQ(StoredInt(stored, "Performance\\TextureQuality"), r.texture);
-    EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.framerate);
+    EXPECT_TRUE(quorvel_->WaitExit());
+    EXPECT_EQ(StoredText(StoredSettings(), "TclDefines"), std::string(255, 'x'));
 }
 
 TEST_F(QuorvelProgram, FramerateLabelFollowsTheSlider) {
@@ -415,7 +440,7 @@ TEST_F(QuorvelProgram, TweakToolValuesAloneAreNoFirstRun) {
     ReadOnlyKey readOnlyMisc(kSettingsKey.Sub("Misc"));
     ASSERT_TRUE(readOnlyMisc.Applied());
     Values stored = RunAutomatic("-automatic");
-    ExpectedProposal r = RecommendationFor(stored);
+    Proposal r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "TclDefines"), "");
     EXPECT_EQ(StoredText(stored, "Performance\\TextureQuality"), "3");
     EXPECT_EQ(StoredText(stored, "Performance\\LandscapeQuality"), "2");
@@ -433,7 +458,7 @@ TEST_F(QuorvelProgram, DefaultsSwitchProposesAllButTheDisplayDevices) {
     StoreSetting("Screen\\Width", "1280");
     StoreSetting("Screen\\Height", "960");
     Values stored = RunAutomatic("-defaults -automatic");
-    ExpectedProposal r = RecommendationFor(stored);
+    Proposal r = RecommendationFor(stored);
     EXPECT_EQ(StoredText(stored, "Screen\\Direct3DGUID"), kRgbGuid);
     EXPECT_EQ(StoredText(stored, "Screen\\Width"), "1024");
     EXPECT_EQ(StoredText(stored, "Screen\\Fullscreen"), "1");

@@ -1,4 +1,4 @@
-// Development aid for docs/screenshots-quorvel.sh and ./dev run: starts Quorvel.exe (beside this
+// Development aid for docs/screenshots.sh and ./dev run: starts Quorvel.exe (beside this
 // program), brings it into the state a screenshot shows, and writes "x y width height" of the
 // window to photograph into a file.
 //   quorvel_show.exe german|french|languages|notice|minimised|figures <ready-file>
@@ -13,6 +13,7 @@
 #include "res/QuorvelRes.h"
 #include "support/ProgramDriver.h"
 #include "support/ReadyFile.h"
+#include "win32/QuorvelRun.h"
 
 namespace {
 

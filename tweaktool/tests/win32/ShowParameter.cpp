@@ -1,11 +1,11 @@
-// Starts Tinkrel.exe, sets every parameter to its default through the dialog and saves, selects
-// one row and leaves the program running: the scene of the tweak tool's screenshot. Run it only
-// in a Wine prefix of its own: it stores the settings.
-//   tinkrel_show <Tinkrel.exe> <row> <ready-file>
+// Starts Tinkrel.exe (beside this program), sets every parameter to its default through the
+// dialog and saves, selects one row and leaves the program running: the scene of the tweak
+// tool's screenshot. Run it only in a Wine prefix of its own: it stores the settings.
+//   tinkrel_show <row> <ready-file>
 // Writes the dialog's window rectangle "x y width height" into ready-file once the row is shown.
 // Exits 0 on success, 1 when the dialog does not appear, 2 on bad arguments.
-//   tinkrel_show <Tinkrel.exe> run <ready-file>   (./dev run) Tinkrel as a player runs it, with
-//                                                 nothing changed; exits with its exit code
+//   tinkrel_show run <ready-file>   (./dev run) Tinkrel as a player runs it, with nothing
+//                                   changed; exits with its exit code
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,13 +15,13 @@
 #include "support/ReadyFile.h"
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: tinkrel_show <Tinkrel.exe> <row> <ready-file>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tinkrel_show <row>|run <ready-file>\n");
         return 2;
     }
-    ProgramDriver tinkrel(WindowsPathOf(argv[1]));
-    if (std::strcmp(argv[2], "run") == 0) {
-        return RunAsPlayer(tinkrel, argv[3]);
+    ProgramDriver tinkrel(ProgramBeside(L"Tinkrel.exe"));
+    if (std::strcmp(argv[1], "run") == 0) {
+        return RunAsPlayer(tinkrel, argv[2]);
     }
     DialogDriver dialog = tinkrel.WaitDialog();
     if (!dialog) {
@@ -37,10 +37,10 @@ int main(int argc, char** argv) {
         dialog.Tick(1);
     }
     dialog.Press(IDC_SAVE);
-    dialog.ClickRow(IDC_PARAMETER_LIST, std::atoi(argv[2]));
+    dialog.ClickRow(IDC_PARAMETER_LIST, std::atoi(argv[1]));
     Sleep(200);  // a few polls, and time to paint
 
-    if (!WriteReadyFile(argv[3], dialog)) {
+    if (!WriteReadyFile(argv[2], dialog)) {
         return 1;
     }
     return 0;

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Takes the pictures in docs/. Of Quorvel's options dialog: quorvel-german.png (a first run, no
+# switches), quorvel-french-advanced.png ("-advanced", French chosen), quorvel-languages.png (the
+# language list open), quorvel-notice.png (Japanese chosen), quorvel-minimised.png,
+# quorvel-figures.png (the pointer on the rating, German) and quorvel-150.png (a first run at
+# 150 %, 144 dpi); of the tweak tool: tinkrel.png, every parameter at its default and
+# "DIPYieldThreshold" selected. Each scene starts with no settings stored, inside a Wine virtual
+# desktop (which draws window frames), in a Wine session of its own under build/screenshots.
+#   docs/screenshots.sh [build-dir]   (default: build/win64; the programs and their show
+#                                      programs are built there first)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/win64}
+state=$root/build/screenshots
+session() {
+    command=$1
+    shift
+    sh "$root/cmake/wine-session" "$command" "$state" "$@"
+}
+cmake --build "$build" --target Quorvel quorvel_show Tinkrel tinkrel_show >/dev/null
+found() {
+    find "$build" -name "$1" -print -quit
+}
+quorvel=$(found Quorvel.exe)
+tinkrel=$(found Tinkrel.exe)
+trap 'session stop >/dev/null' EXIT
+session start "$quorvel" 1280x1024 150 >/dev/null
+session copy "$quorvel" "$tinkrel"
+session desktop 1280x1024 Quorvel.exe Tinkrel.exe quorvel_show.exe tinkrel_show.exe
+
+# shoot <show program> <picture> <scene...>: the show program brings its program into the scene
+# and names the window to photograph.
+shoot() {
+    show=$(found "$1")
+    picture=$2
+    shift 2
+    session builtin reg delete 'HKCU\Software\Harnwick\Krumbel' /f >/dev/null 2>&1 || true
+    session run "$show" "$@" 'C:\krumbel\ready' >/dev/null &
+    session photograph 90 "$root/docs/$picture"
+    wait
+}
+
+shoot quorvel_show.exe quorvel-german.png german
+shoot quorvel_show.exe quorvel-french-advanced.png french
+shoot quorvel_show.exe quorvel-languages.png languages
+shoot quorvel_show.exe quorvel-notice.png notice
+shoot quorvel_show.exe quorvel-minimised.png minimised
+shoot quorvel_show.exe quorvel-figures.png figures
+# Row 3 is DIPYieldThreshold.
+shoot tinkrel_show.exe tinkrel.png 3
+session scale 144
+shoot quorvel_show.exe quorvel-150.png german
