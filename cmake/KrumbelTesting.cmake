@@ -47,6 +47,11 @@ if(KRUMBEL_WINE_TESTS)
     add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     target_compile_options(gtest PRIVATE -Wno-error)
     target_compile_options(gtest_main PRIVATE -Wno-error)
+    # The win32 thread model of the runtime has no std::mutex, of which GoogleTest makes the one
+    # class that its customisation point can replace.
+    if(KRUMBEL_MINGW_THREADS STREQUAL "win32")
+        target_include_directories(gtest BEFORE PUBLIC ${CMAKE_SOURCE_DIR}/tests/gtest-win32)
+    endif()
     # The googletest project defines the GTest:: aliases itself.
 
     # One Wine session (virtual display, prefix, wineserver) for the whole ctest run; the
@@ -114,9 +119,8 @@ endfunction()
 # family (whose "%g" writes three-digit exponents on Windows).
 function(krumbel_check_imports target)
     if(CMAKE_CROSSCOMPILING)
-        string(REGEX REPLACE "g\\+\\+(-posix)?$" "objdump" objdump ${CMAKE_CXX_COMPILER})
         add_test(NAME imports.${target}
-                 COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-imports ${objdump} $<TARGET_FILE:${target}>
+                 COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>
                          ${CMAKE_SYSTEM_PROCESSOR})
     endif()
 endfunction()

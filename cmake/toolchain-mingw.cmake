@@ -1,9 +1,10 @@
-# MinGW-w64 cross compiler from Debian's packages (POSIX thread model) for the architecture in
-# KRUMBEL_MINGW_ARCH (i686 or x86_64), set by the toolchain file that includes this one.
+# MinGW-w64 cross compiler from Debian's packages for the architecture in KRUMBEL_MINGW_ARCH (i686
+# or x86_64) and the thread model in KRUMBEL_MINGW_THREADS (win32 or posix), both set by the
+# toolchain file that includes this one.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${KRUMBEL_MINGW_ARCH})
-set(CMAKE_C_COMPILER ${KRUMBEL_MINGW_ARCH}-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KRUMBEL_MINGW_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER ${KRUMBEL_MINGW_ARCH}-w64-mingw32-gcc-${KRUMBEL_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${KRUMBEL_MINGW_ARCH}-w64-mingw32-g++-${KRUMBEL_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${KRUMBEL_MINGW_ARCH}-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${KRUMBEL_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <regex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -39,23 +38,28 @@ KSysInfo& SharedSysInfo() {
     return sysInfo;
 }
 
-// One run of the dialog on its own thread.
+// One run of the dialog on a Win32 thread of its own (the win32 thread model of the runtime has
+// no std::thread).
 class DialogRun {
 public:
     DialogRun(std::vector<ScriptedDriver> drivers, const char* arguments)
         : layer_(std::move(drivers)), dialog_(SharedSysInfo(), layer_, KStr(arguments)) {
-        thread_ = std::thread([this] {
-            threadId_ = GetCurrentThreadId();
-            dialog_.RunModal();
+        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+        if (thread_ == nullptr) {
             ended_ = true;
-        });
+        }
     }
     ~DialogRun() {
         if (!ended_ && window_ != nullptr) {
             PostMessageA(window_, WM_COMMAND, IDCANCEL, 0);
         }
-        thread_.join();
+        if (thread_ != nullptr) {
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+        }
     }
+    DialogRun(const DialogRun&) = delete;
+    DialogRun& operator=(const DialogRun&) = delete;
 
     // The dialog once its start-up work is done; empty when the dialog ended or the wait did.
     DialogDriver WaitFilled() {
@@ -73,6 +77,13 @@ public:
     }
 
 private:
+    static DWORD WINAPI Run(void* self) {
+        auto* run = static_cast<DialogRun*>(self);
+        run->threadId_ = GetCurrentThreadId();
+        run->dialog_.RunModal();
+        run->ended_ = true;
+        return 0;
+    }
     // The thread's dialog; its tooltip is a window of the thread too.
     static BOOL CALLBACK Keep(HWND window, LPARAM found) {
         char className[16] = {};
@@ -86,7 +97,7 @@ private:
 
     ScriptedDisplayDrivers layer_;
     StartOptionsDialog dialog_;
-    std::thread thread_;
+    HANDLE thread_ = nullptr;
     std::atomic<DWORD> threadId_{0};
     std::atomic<bool> ended_{false};
     HWND window_ = nullptr;
