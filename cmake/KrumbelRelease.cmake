@@ -54,6 +54,8 @@ function(krumbel_release_program target description)
                                 OBJECT_DEPENDS ${KRUMBEL_MANIFEST})
 
     install(TARGETS ${target} RUNTIME DESTINATION .)
+    # Its import check holds it to the functions of the oldest Windows it starts on.
+    set_target_properties(${target} PROPERTIES KRUMBEL_SHIPS ON)
 endfunction()
 
 set(KRUMBEL_RELEASE_TEMPLATES ${CMAKE_CURRENT_LIST_DIR})

@@ -115,14 +115,32 @@ function(krumbel_wine_script)
         "KRUMBEL_WINE_SESSION=${KRUMBEL_WINE_SESSION};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
 endfunction()
 
-# Checks that a Windows program imports only Windows' own DLLs and none of msvcrt's printf
-# family (whose "%g" writes three-digit exponents on Windows).
+# Checks a Windows program's import table (cmake/check-imports): the machine, only Windows' own
+# DLLs, and no msvcrt printf in code of our own (whose "%g" writes three-digit exponents on
+# Windows), read from the link map's cross references. A 32-bit program that ships
+# (krumbel_release_program) may moreover import only what Windows XP SP3 exports.
 function(krumbel_check_imports target)
     if(CMAKE_CROSSCOMPILING)
+        krumbel_link_map(${target} map)
+        set(options --map ${map})
+        if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+            set(ships "$<BOOL:$<TARGET_PROPERTY:${target},KRUMBEL_SHIPS>>")
+            list(APPEND options "$<${ships}:--exports$<SEMICOLON>${KRUMBEL_XP_EXPORTS}>")
+        endif()
         add_test(NAME imports.${target}
-                 COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>
-                         ${CMAKE_SYSTEM_PROCESSOR})
+                 COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-imports ${CMAKE_OBJDUMP}
+                         $<TARGET_FILE:${target}> ${CMAKE_SYSTEM_PROCESSOR} ${options}
+                 COMMAND_EXPAND_LISTS)
     endif()
+endfunction()
+set(KRUMBEL_XP_EXPORTS ${CMAKE_CURRENT_LIST_DIR}/windows-xp-exports.txt)
+
+# Has the linker write the target's map with cross references (who refers to which symbol) into
+# the target's binary folder; <map_var> receives its path.
+function(krumbel_link_map target map_var)
+    set(map ${CMAKE_CURRENT_BINARY_DIR}/${target}.map)
+    target_link_options(${target} PRIVATE "LINKER:-Map=${map},--cref")
+    set(${map_var} ${map} PARENT_SCOPE)
 endfunction()
 
 # The test program <name>_test with its include folders and the targets it needs built first.
