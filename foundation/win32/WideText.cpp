@@ -7,7 +7,15 @@ namespace {
 constexpr UINT kProgramCodePage = 1252;
 
 UINT CodePageOf(TextOrigin origin) {
-    return origin == TextOrigin::kProgram ? kProgramCodePage : CP_ACP;
+    switch (origin) {
+        case TextOrigin::kProgram:
+            return kProgramCodePage;
+        case TextOrigin::kUtf8:
+            return CP_UTF8;
+        case TextOrigin::kSystem:
+            break;
+    }
+    return CP_ACP;
 }
 
 }  // namespace

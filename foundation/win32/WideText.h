@@ -16,6 +16,9 @@ enum class TextOrigin {
     // Handed over by the system through the A functions (registry values the game reads too, the
     // display drivers' names): the system's ANSI code page, and back to it unchanged.
     kSystem,
+    // Paths kept as UTF-8 between the portable rules and the W functions, so that every
+    // character of a user's folder names survives.
+    kUtf8,
 };
 
 std::wstring WideText(std::string_view text, TextOrigin origin = TextOrigin::kProgram);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "win32/PerformanceCounter.h"
 #include "win32/WideText.h"
@@ -14,18 +15,12 @@ namespace {
 // character of every user's folder names survives: the A functions turn characters outside the
 // code page into "?", and the temporary folder of a user named in Greek under a Western code page
 // could then not be written.
-KStr ToUtf8(const wchar_t* text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(size > 0 ? static_cast<size_t>(size) : 1, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-    return KStr(utf8.c_str());
+KStr ToUtf8(std::wstring_view text) {
+    return KStr(NarrowText(text, TextOrigin::kUtf8).c_str());
 }
 
 std::wstring FromUtf8(const char* text) {
-    int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring wide(size > 0 ? static_cast<size_t>(size) : 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), size);
-    return wide;
+    return WideText(text, TextOrigin::kUtf8);
 }
 
 // The folder of a UTF-8 path in the programs' own texts, which the figures behind the rating join;
@@ -153,7 +148,8 @@ KStr TemporaryFolder() {
 KStr ProgramPath() {
     std::wstring path(32768, L'\0');
     DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    return length > 0 && length < path.size() ? ToUtf8(path.c_str()) : KStr();
+    return length > 0 && length < path.size() ? ToUtf8(std::wstring_view(path.data(), length))
+                                              : KStr();
 }
 
 }  // namespace
