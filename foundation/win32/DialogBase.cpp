@@ -19,6 +19,12 @@ void DialogBase::SetIcons(HICON big, HICON small) {
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
+void DialogBase::ShowProgramIcons(ProgramIcons& held, int id) {
+    ProgramIcons fresh(GetModuleHandleA(nullptr), id, dpi_.Get());
+    SetIcons(fresh.Big(), fresh.Small());
+    held = std::move(fresh);  // the window no longer shows the old ones
+}
+
 bool DialogBase::PaintIfMinimised() {
     if (icon_ == nullptr || !IsIconic(hwnd_)) {
         return false;

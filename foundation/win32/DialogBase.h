@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "win32/Dpi.h"
+#include "win32/ProgramIcons.h"
 #include "win32/Window.h"
 
 // A modal dialog from a dialog template resource. The dialog procedure finds the object through
@@ -33,6 +34,9 @@ public:
     // The icons of the caption and the task switcher. The dialog keeps big (it must outlive the
     // window): painted in the middle of the minimised dialog, and dragged by the mouse.
     void SetIcons(HICON big, HICON small);
+    // Loads icon resource id at the dialog's DPI, shows it, and hands it to held, which keeps it
+    // for as long as the window shows it (the icons held before are released).
+    void ShowProgramIcons(ProgramIcons& held, int id);
     // The dialog's DPI: the window's when it starts, then the one WM_DPICHANGED gives.
     const WindowDpi& Dpi() const { return dpi_; }
 

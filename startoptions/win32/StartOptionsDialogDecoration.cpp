@@ -2,7 +2,6 @@
 // backgrounds (the dialog's own in light yellow with "-bunt"), and the owner-drawn language list;
 // all at the dialog's DPI.
 #include <algorithm>
-#include <utility>
 
 #include "res/QuorvelRes.h"
 #include "win32/StartOptionsDialog.h"
@@ -45,9 +44,7 @@ void StartOptionsDialog::InitDecoration() {
 
 void StartOptionsDialog::ScaleDecoration() {
     HINSTANCE module = GetModuleHandleA(nullptr);
-    ProgramIcons icons(module, IDI_PROGRAM, Dpi().Get());
-    SetIcons(icons.Big(), icons.Small());
-    programIcon = std::move(icons);  // the window no longer shows the old ones
+    ShowProgramIcons(programIcon, IDI_PROGRAM);
     bannerBitmap.Load(module, Dpi().Get());
     paperBrush.Reset(CreateSolidBrush(bannerBitmap.Paper()));
     languageList_.SetDpi(Dpi().Get());

@@ -1,7 +1,6 @@
 #include "win32/TweakDialog.h"
 
 #include <iterator>
-#include <utility>
 
 #include "TweakPersistence.h"
 #include "TweakView.h"
@@ -18,7 +17,7 @@ TweakDialog::TweakDialog() : DialogBase(IDD_TWEAK) {}
 bool TweakDialog::OnInitDialog() {
     AttachControls();
     HWND dialog = Handle();
-    LoadIcons();
+    ShowProgramIcons(icons_, IDI_PROGRAM);
     table_.BuildParameterTable();
     SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
     slider_.SetRange(0, 1, false);
@@ -175,13 +174,7 @@ void TweakDialog::Load() {
     ShowSelectedParameter();
 }
 
-void TweakDialog::LoadIcons() {
-    ProgramIcons fresh(GetModuleHandleA(nullptr), IDI_PROGRAM, Dpi().Get());
-    SetIcons(fresh.Big(), fresh.Small());
-    icons_ = std::move(fresh);  // the window no longer shows the old ones
-}
-
 // The template's controls and fonts follow by themselves; only the icons are ours.
 void TweakDialog::OnDpiChanged() {
-    LoadIcons();
+    ShowProgramIcons(icons_, IDI_PROGRAM);
 }

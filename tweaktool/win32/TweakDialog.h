@@ -53,7 +53,6 @@ private:
     void Load();
     // The icons at the sizes the window's DPI asks for; again when the window moves to a screen
     // of another scale.
-    void LoadIcons();
 
     TweakParameterTable table_;
     ProgramIcons icons_;
