@@ -12,13 +12,15 @@
 // can't write and reports the failure at the end. Loading only reads: it asks for read access
 // alone.
 //
-// Reading takes names and data in UTF-16 and converts them to the code page here, exactly or not
-// at all: the A functions would hand out a name or text with characters that the code page lacks
-// changed ("?" or a similar letter), and Save would then write the changed text over the original
-// or store it under the changed name. What doesn't convert exactly is treated like what doesn't
-// fit: left out of the tree, and so left alone.
+// Reading takes names and data in UTF-16 and converts them to the code page exactly or not at all
+// (ExactNarrowText): the A functions would hand out a name or text with characters that the code
+// page lacks changed ("?" or a similar letter), and Save would then write the changed text over the
+// original or store it under the changed name. What doesn't convert exactly is treated like what
+// doesn't fit: left out of the tree, and so left alone.
 #include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "KCfgLimits.h"
 #include "KCfgNode.h"
@@ -26,6 +28,7 @@
 #include "KRegLocation.h"
 #include "win32/RegKey.h"
 #include "win32/SaveKey.h"
+#include "win32/WideText.h"
 
 namespace {
 
@@ -56,34 +59,21 @@ enum class Stored {
 // Converts length UTF-16 characters into out (size bytes) in the code page. The number of bytes
 // written, or -1 when they don't fit or a character has no exact counterpart in the code page.
 int ToCodePage(const wchar_t* text, DWORD length, char* out, DWORD size) {
-    if (length == 0) {
-        return 0;
+    const std::optional<std::string> narrow =
+        ExactNarrowText(std::wstring_view(text, length), TextOrigin::kSystem);
+    if (!narrow || narrow->size() > size) {
+        return -1;
     }
-    // A UTF-8 code page has every character; it takes neither the flag nor the question.
-    const bool utf8 = GetACP() == CP_UTF8;
-    BOOL inexact = FALSE;
-    int written =
-        WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, static_cast<int>(length),
-                            out, static_cast<int>(size), nullptr, utf8 ? nullptr : &inexact);
-    return written > 0 && !inexact ? written : -1;
-}
-
-// A name of the tree in UTF-16, as the A functions would pass it on.
-std::wstring FromCodePage(const char* text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    return wide;
+    std::memcpy(out, narrow->data(), narrow->size());
+    return static_cast<int>(narrow->size());
 }
 
 // Reads value name of key (null: the default value) into text when it is Stored::Text.
 Stored QueryText(const RegKey& key, const char* name, char* text) {
-    std::wstring wideName = name != nullptr ? FromCodePage(name) : std::wstring();
     wchar_t data[kBufferSize];  // as many characters as the text buffer has bytes
     DWORD type = REG_NONE;
     DWORD size = sizeof data;
-    LONG status = key.QueryValue(name != nullptr ? wideName.c_str() : nullptr, &type,
-                                 reinterpret_cast<BYTE*>(data), &size);
+    LONG status = key.QueryValue(name, &type, reinterpret_cast<BYTE*>(data), &size);
     if (status == ERROR_FILE_NOT_FOUND) {
         return Stored::Nothing;
     }

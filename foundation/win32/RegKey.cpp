@@ -1,6 +1,28 @@
 #include "win32/RegKey.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
+
+#include "win32/WideText.h"
+
+namespace {
+
+// A name in the system's code page as the W functions take it; null stays null (the default
+// value, or the key itself).
+class WideName {
+public:
+    explicit WideName(const char* name)
+        : wide_(name != nullptr ? WideText(name, TextOrigin::kSystem) : std::wstring()),
+          null_(name == nullptr) {}
+    const wchar_t* Get() const { return null_ ? nullptr : wide_.c_str(); }
+
+private:
+    std::wstring wide_;
+    bool null_;
+};
+
+}  // namespace
 
 RegKey& RegKey::operator=(RegKey&& other) noexcept {
     if (this != &other) {
@@ -20,14 +42,15 @@ LONG RegKey::OpenForWriting(HKEY parent, const char* name) {
 
 LONG RegKey::OpenWith(HKEY parent, const char* name, REGSAM access) {
     HKEY opened = nullptr;
-    const LONG status = RegOpenKeyExA(parent, name, 0, access, &opened);
+    const LONG status = RegOpenKeyExW(parent, WideName(name).Get(), 0, access, &opened);
     return Hold(status, opened);
 }
 
 LONG RegKey::Create(HKEY parent, const char* name) {
     HKEY created = nullptr;
-    const LONG status = RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                        KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
+    const LONG status =
+        RegCreateKeyExW(parent, WideName(name).Get(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
     return Hold(status, created);
 }
 
@@ -54,16 +77,19 @@ HKEY RegKey::Detach() {
     return key;
 }
 
-LONG RegKey::QueryValue(const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) const {
-    return RegQueryValueExW(key_, name, nullptr, type, data, size);
-}
-
-LONG RegKey::SetValue(const char* name, DWORD type, const void* data, DWORD size) {
-    return RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size);
+LONG RegKey::QueryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) const {
+    return RegQueryValueExW(key_, WideName(name).Get(), nullptr, type, data, size);
 }
 
 LONG RegKey::SetText(const char* name, const char* text) {
-    return SetValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
+    // The terminator is converted with the text, as RegSetValueExA converts the data it is given.
+    std::wstring data = WideTextAsTheAFunctions(std::string_view(text, std::strlen(text) + 1));
+    const auto size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+    // Data that the conversion left without a terminator stays so: the system would count a
+    // terminator it finds right after the data as part of it.
+    data += L'?';
+    return RegSetValueExW(key_, WideName(name).Get(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), size);
 }
 
 LONG RegKey::EnumKey(DWORD index, wchar_t* name, DWORD* nameSize) const {

@@ -6,6 +6,9 @@
 // system call behind it (ERROR_SUCCESS on success); the comments say what a failure leaves alone.
 // A key opened only to be read asks for read access alone, so that a key the user may read but
 // not write (copied from another account, restricted by an administrator) still opens.
+// Only the W functions are called. Names and texts given as narrow texts are in the system's code
+// page, as the game's A functions pass them, and WideText converts them as those functions would:
+// what is stored is what the A functions would have stored.
 class RegKey {
 public:
     RegKey() = default;
@@ -35,18 +38,17 @@ public:
     // Reads the type and data of value name (null or "" for the default value). *size is the
     // buffer size on entry and the data size on return, in bytes; data may be null to ask for
     // type and size only. On failure *type and data are left as the system leaves them
-    // (unspecified). Names and data are read in UTF-16 (the W functions): the A functions would
-    // change characters that the code page lacks, and the caller could not tell.
-    LONG QueryValue(const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) const;
-    // Writes value name with the given type and size bytes of data. On failure the stored value
-    // is unchanged.
-    LONG SetValue(const char* name, DWORD type, const void* data, DWORD size);
-    // Writes text as a REG_SZ value, its terminator included in the size.
+    // (unspecified). Data is read in UTF-16: the A functions would change characters that the
+    // code page lacks, and the caller could not tell (ExactNarrowText can).
+    LONG QueryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) const;
+    // Writes text as a REG_SZ value, its terminator included. On failure the stored value is
+    // unchanged.
     LONG SetText(const char* name, const char* text);
 
-    // Name of the subkey at index; *nameSize is the buffer size on entry (terminator included)
-    // and the name length on return, in UTF-16 characters. ERROR_NO_MORE_ITEMS past the last
-    // subkey, ERROR_MORE_DATA when the name does not fit; the buffer is then unspecified.
+    // Name of the subkey at index, in UTF-16 as for QueryValue; *nameSize is the buffer size on
+    // entry (terminator included) and the name length on return, in UTF-16 characters.
+    // ERROR_NO_MORE_ITEMS past the last subkey, ERROR_MORE_DATA when the name does not fit; the
+    // buffer is then unspecified.
     LONG EnumKey(DWORD index, wchar_t* name, DWORD* nameSize) const;
     // Name, type and data of the value at index; sizes as for EnumKey (name) and QueryValue
     // (data). ERROR_MORE_DATA when the name or the data does not fit; the buffers are then
