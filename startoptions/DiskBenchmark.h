@@ -54,7 +54,7 @@ int32_t DiskRatingFromElapsed(int64_t elapsedMs);
 // What one run of the disk test found. The times are performance-counter readings, so that the
 // writes and the reads can be told apart even where each takes less than a millisecond.
 struct DiskMeasurement {
-    KStr folder;            // where the scratch file was written, as shown; empty when nowhere
+    KStr folder;            // where the scratch file was written (UTF-8); empty when nowhere
     bool complete = false;  // every write and every read moved all its bytes
     int64_t start = 0;      // before the first write
     int64_t written = 0;    // after the last write, before the first read

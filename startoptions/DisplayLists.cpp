@@ -1,5 +1,6 @@
 #include "DisplayLists.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -27,6 +28,20 @@ bool GuidTextMatches(const Guid& guid, const KStr& text) {
     return GuidToText(guid).CompareNoCase(text.Text()) == 0;
 }
 
+// Selects the entry requested (none when outside the list). With exactly one usable entry the
+// list is disabled and that entry selected instead: a disabled list must not hold the player on
+// an entry the game can't use.
+void Select(ListContent& list, int32_t requested, const std::vector<bool>& usable) {
+    list.enabled = std::count(usable.begin(), usable.end(), true) != 1;
+    if (list.enabled) {
+        list.selection =
+            ValidIndex(requested, static_cast<int32_t>(usable.size())) ? requested : -1;
+    } else {
+        list.selection =
+            static_cast<int32_t>(std::find(usable.begin(), usable.end(), true) - usable.begin());
+    }
+}
+
 }  // namespace
 
 KStr AdapterItemText(const AdapterInfo& adapter) {
@@ -52,20 +67,12 @@ KStr ModeItemText(const ModeInfo& mode) {
 
 ListContent AdapterList(const DisplayCatalogue& adapters, int32_t requested) {
     ListContent list;
-    int32_t usableCount = 0;
-    int32_t lastUsable = -1;
+    std::vector<bool> usable;
     for (int32_t i = 0; i < adapters.Count(); ++i) {
-        if (adapters[i].usable) {
-            ++usableCount;
-            lastUsable = i;
-        }
+        usable.push_back(adapters[i].usable);
         list.items.push_back(AdapterItemText(adapters[i]));
     }
-    list.selection = ValidIndex(requested, adapters.Count()) ? requested : -1;
-    list.enabled = usableCount != 1;
-    if (usableCount == 1) {
-        list.selection = lastUsable;
-    }
+    Select(list, requested, usable);
     return list;
 }
 
@@ -74,25 +81,15 @@ ListContent DeviceList(DisplayCatalogue& adapters, int32_t adapter, int32_t requ
     if (!ValidIndex(adapter, adapters.Count())) {
         return list;
     }
-    GrowArray<DeviceInfo>& devices = adapters[adapter].devices;
-    int32_t usableCount = 0;
-    int32_t lastUsable = -1;
-    for (int32_t i = 0; i < devices.Count(); ++i) {
-        DeviceInfo& device = devices[i];
+    std::vector<bool> usable;
+    for (DeviceInfo& device : adapters[adapter].devices) {
         if (device.hardwareTnL) {
             device.usable = false;
         }
-        if (device.usable) {
-            ++usableCount;
-            lastUsable = i;
-        }
+        usable.push_back(device.usable);
         list.items.push_back(DeviceItemText(device));
     }
-    list.selection = ValidIndex(requested, devices.Count()) ? requested : -1;
-    list.enabled = usableCount != 1;
-    if (usableCount == 1) {
-        list.selection = lastUsable;
-    }
+    Select(list, requested, usable);
     return list;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <string>
 
 #include "Localisation.h"
 
@@ -11,37 +13,51 @@ int WholeMb(uint64_t bytes) {
     return static_cast<int>(std::min<uint64_t>(WholeMebibytes(bytes), INT_MAX));
 }
 
-KStr DiskLine(const RatingFigureTexts& texts, const DiskMeasurement& disk) {
+// Appends the disk's line to figures: its cause when it rated 0, else its throughputs and the
+// folder, which every language's format names with its "%s".
+void AddDiskLine(RatingFigures& figures, const RatingFigureTexts& texts,
+                 const DiskMeasurement& disk) {
     switch (ZeroCauseOf(disk)) {
         case DiskZeroCause::kNothingWritten:
-            return texts.diskNothingWritten;
+            figures.text += texts.diskNothingWritten;
+            return;
         case DiskZeroCause::kTransferFailed:
-            return texts.diskTransferFailed;
+            figures.text += texts.diskTransferFailed;
+            return;
         case DiskZeroCause::kTooSlow:
-            return texts.diskTooSlow;
+            figures.text += texts.diskTooSlow;
+            return;
         case DiskZeroCause::kNone:
             break;
     }
-    return KStr(texts.disk, WriteThroughput(disk), ReadThroughput(disk), disk.folder.Text());
+    const char* folderMark = std::strstr(texts.disk, "%s");
+    const std::string before(texts.disk, folderMark);
+    figures.text += KStr(before.c_str(), WriteThroughput(disk), ReadThroughput(disk));
+    figures.folderAt = figures.text.Length();
+    figures.folder = disk.folder;
+    figures.text += folderMark + 2;
 }
 
 }  // namespace
 
-KStr RatingFiguresText(int language, const RatingInputs& inputs, const DiskMeasurement& disk) {
+RatingFigures RatingFiguresOf(int language, const RatingInputs& inputs,
+                              const DiskMeasurement& disk) {
+    RatingFigures figures;
     const RatingFigureTexts* texts = RatingFigureTextsOf(language);
     if (texts == nullptr) {
-        return KStr();
+        return figures;
     }
     // The figures as the ratings count them: memory sizes rounded up to whole MB.
-    KStr text(texts->processor, inputs.clockMhz);
+    KStr& text = figures.text;
+    text = KStr(texts->processor, inputs.clockMhz);
     text += "\n";
     text += KStr(texts->memory, WholeMb(inputs.availableMemory));
     text += "\n";
     text += KStr(texts->graphics, WholeMb(inputs.largestTextureMemory),
                  inputs.anyHardwareTnL ? texts->yes : texts->no);
     text += "\n";
-    text += DiskLine(*texts, disk);
+    AddDiskLine(figures, *texts, disk);
     text += "\n";
     text += texts->average;
-    return text;
+    return figures;
 }

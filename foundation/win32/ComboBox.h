@@ -24,11 +24,11 @@ public:
         return result;
     }
 
-    // Text of entry index; empty for an index out of range.
-    KStr GetLBText(int index) const {
-        return TextUpTo(
-            Send(CB_GETLBTEXTLEN, index), TextOrigin::kProgram,
-            [&](wchar_t* buffer, int) { return Send(CB_GETLBTEXT, index, Ptr(buffer)); });
+    // Text of entry index, in the code page of the text's origin; empty for an index out of range.
+    KStr GetLBText(int index, TextOrigin origin = TextOrigin::kProgram) const {
+        return TextUpTo(Send(CB_GETLBTEXTLEN, index), origin, [&](wchar_t* buffer, int) {
+            return Send(CB_GETLBTEXT, index, Ptr(buffer));
+        });
     }
 
     int SetItemData(int index, LPARAM data) { return Int(Send(CB_SETITEMDATA, index, data)); }

@@ -2,6 +2,20 @@
 
 #include "win32/Dpi.h"
 
+namespace {
+
+// Runs draw with the object that draws a control's items: TRUE, or FALSE when none does.
+template <typename Draw>
+INT_PTR HandTo(const OwnerDrawn* drawn, const Draw& draw) {
+    if (drawn == nullptr) {
+        return FALSE;
+    }
+    draw(*drawn);
+    return TRUE;
+}
+
+}  // namespace
+
 INT_PTR DialogBase::RunModal(HWND owner, HINSTANCE instance) {
     return DialogBoxParamW(instance, MAKEINTRESOURCEW(resourceId_), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
@@ -23,6 +37,21 @@ void DialogBase::ShowProgramIcons(ProgramIcons& held, int id) {
     ProgramIcons fresh(GetModuleHandleA(nullptr), id, dpi_.Get());
     SetIcons(fresh.Big(), fresh.Small());
     held = std::move(fresh);  // the window no longer shows the old ones
+}
+
+bool DialogBase::RunRoute(int id, int code) {
+    for (const CommandRoute& route : routes_) {
+        if (route.id == id && route.code == code) {
+            route.handler();
+            return true;
+        }
+    }
+    return false;
+}
+
+const OwnerDrawn* DialogBase::DrawnItems(UINT id) const {
+    auto found = drawn_.find(id);
+    return found != drawn_.end() ? found->second : nullptr;
 }
 
 bool DialogBase::PaintIfMinimised() {
@@ -77,7 +106,7 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCancel();
                 return TRUE;
             }
-            return OnCommand(id, HIWORD(wParam)) ? TRUE : FALSE;
+            return RunRoute(id, HIWORD(wParam)) ? TRUE : FALSE;
         }
         case WM_TIMER:
             OnTimer(wParam);
@@ -102,14 +131,20 @@ INT_PTR DialogBase::DispatchDecoration(UINT message, WPARAM wParam, LPARAM lPara
             return PaintIfMinimised() || OnPaint() ? TRUE : FALSE;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(icon_);
-        case WM_MEASUREITEM:
-            return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
-        case WM_DRAWITEM:
-            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            return HandTo(DrawnItems(item.CtlID),
+                          [&](const OwnerDrawn& drawn) { drawn.MeasureItem(item); });
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            return HandTo(DrawnItems(item.CtlID),
+                          [&](const OwnerDrawn& drawn) { drawn.DrawItem(item); });
+        }
         case WM_COMPAREITEM: {
-            int order = 0;
-            OnCompareItem(*reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam), order);
-            return order;
+            const auto& item = *reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam);
+            const OwnerDrawn* drawn = DrawnItems(item.CtlID);
+            return drawn != nullptr ? drawn->CompareItem(item) : 0;
         }
         case WM_DPICHANGED:
             dpi_.OnDpiChanged(hwnd_, wParam, lParam);

@@ -2,16 +2,30 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <utility>
+#include <vector>
 
 #include "win32/Dpi.h"
+#include "win32/OwnerDrawn.h"
 #include "win32/ProgramIcons.h"
 #include "win32/Window.h"
 
+// What a control's notification runs: WM_COMMAND of control id with notification code
+// (BN_CLICKED, CBN_SELENDOK, EN_CHANGE, LBN_SELCHANGE...).
+struct CommandRoute {
+    int id;
+    int code;
+    std::function<void()> handler;
+};
+
 // A modal dialog from a dialog template resource. The dialog procedure finds the object through
-// GWLP_USERDATA (stored at WM_INITDIALOG) and hands each message to a small virtual hook. The
-// hooks run inside a window procedure: they must not throw (the procedure is noexcept).
+// GWLP_USERDATA (stored at WM_INITDIALOG) and hands each message to a small virtual hook, a
+// control's command to its route, and an owner-drawn control's items to the object that draws
+// them. Hooks and handlers run inside a window procedure: they must not throw (the procedure is
+// noexcept).
 class DialogBase {
 public:
     explicit DialogBase(int resourceId) : resourceId_(resourceId) {}
@@ -39,18 +53,16 @@ public:
     void ShowProgramIcons(ProgramIcons& held, int id);
     // The dialog's DPI: the window's when it starts, then the one WM_DPICHANGED gives.
     const WindowDpi& Dpi() const { return dpi_; }
+    // The dialog's commands, one route per control and notification; a WM_COMMAND without a
+    // route goes to the default processing. Set once, from OnInitDialog.
+    void Route(std::vector<CommandRoute> routes) { routes_ = std::move(routes); }
+    // Hands the owner-draw messages of control id to drawn, which must outlive the window.
+    void DrawnBy(int id, const OwnerDrawn& drawn) { drawn_[id] = &drawn; }
 
 protected:
     // WM_INITDIALOG, after Handle() is set. True lets the system put the focus on the first
     // control; false when the hook set the focus itself.
     virtual bool OnInitDialog() { return true; }
-    // WM_COMMAND from a control or menu other than IDOK and IDCANCEL; code is the notification
-    // (BN_CLICKED, CBN_SELENDOK, EN_CHANGE, LBN_SELCHANGE...). True when handled.
-    virtual bool OnCommand(int id, int code) {
-        (void)id;
-        (void)code;
-        return false;
-    }
     // WM_TIMER; the message then goes on to default processing.
     virtual void OnTimer(UINT_PTR id) { (void)id; }
     // IDOK: the default button or Enter. Ends the dialog with IDOK unless overridden.
@@ -70,22 +82,6 @@ protected:
         (void)kind;
         return nullptr;
     }
-    // Owner drawing of control item.CtlID: WM_MEASUREITEM, WM_DRAWITEM, and WM_COMPAREITEM with
-    // the order of the second item against the first (-1, 0, 1). False when the hook doesn't draw
-    // that control.
-    virtual bool OnMeasureItem(MEASUREITEMSTRUCT& item) {
-        (void)item;
-        return false;
-    }
-    virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) {
-        (void)item;
-        return false;
-    }
-    virtual bool OnCompareItem(const COMPAREITEMSTRUCT& item, int& order) {
-        (void)item;
-        (void)order;
-        return false;
-    }
     // WM_DPICHANGED, after Dpi() took the new scale and the window the suggested rectangle: what
     // the dialog draws itself follows here; the template's controls and fonts follow by themselves.
     virtual void OnDpiChanged() {}
@@ -95,6 +91,9 @@ private:
                                        LPARAM lParam) noexcept;
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR DispatchDecoration(UINT message, WPARAM wParam, LPARAM lParam);
+    bool RunRoute(int id, int code);
+    // The object drawing the items of control id; null when none does.
+    const OwnerDrawn* DrawnItems(UINT id) const;
     // While the dialog is minimised, paints the icon centred in its client area at the size of a
     // big icon at the dialog's DPI; false otherwise.
     bool PaintIfMinimised();
@@ -103,4 +102,6 @@ private:
     HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
     WindowDpi dpi_;
+    std::vector<CommandRoute> routes_;
+    std::map<UINT, const OwnerDrawn*> drawn_;
 };

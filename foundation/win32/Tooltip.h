@@ -10,8 +10,7 @@
 
 // A tooltip ("tooltips_class32") of the common controls, for whole controls of one dialog. It is
 // an owned popup of the dialog, so the system destroys it with the dialog. The tools are given
-// in the size the common controls of Windows 2000 and XP without visual styles accept; texts
-// are the programs' own, converted by WideText.
+// in the size the common controls of Windows 2000 and XP without visual styles accept.
 class Tooltip : public Window {
 public:
     using Window::Window;
@@ -33,9 +32,9 @@ public:
         tool.uFlags |= TTF_SUBCLASS;
         return Send(TTM_ADDTOOLW, 0, Ptr(&tool)) != FALSE;
     }
-    void UpdateText(HWND control, const char* text) {
-        std::wstring wide = WideText(text);
-        TOOLINFOW tool = Tool(control, wide);
+    // A text already assembled in UTF-16, from parts of different origins.
+    void UpdateText(HWND control, std::wstring text) {
+        TOOLINFOW tool = Tool(control, text);
         Send(TTM_UPDATETIPTEXTW, 0, Ptr(&tool));
     }
 

@@ -30,19 +30,43 @@ DiskMeasurement Measured(const char* folder) {
     return disk;
 }
 
+// The figures with the folder in its place, as the screen shows them where both are ASCII.
+std::string Joined(const RatingFigures& figures) {
+    std::string text = figures.text.Text();
+    return text.insert(static_cast<size_t>(figures.folderAt), figures.folder.Text());
+}
+
+std::string FiguresText(int language, const DiskMeasurement& disk) {
+    return Joined(RatingFiguresOf(language, Inputs(), disk));
+}
+
 TEST(RatingFigures, FiguresBehindEachRating) {
-    EXPECT_STREQ(RatingFiguresText(kEnglish, Inputs(), Measured("C:\\")).Text(),
-                 "Processor: 2400 MHz\n"
-                 "Available memory: 20480 MB\n"
-                 "Texture memory: 4091 MB, hardware transform and lighting: yes\n"
-                 "Disk: writing 80 MB/s, reading 125 MB/s, in C:\\\n"
-                 "Average: memory counts most, then processor, graphics and disk.");
-    EXPECT_STREQ(RatingFiguresText(kJapanese, Inputs(), Measured("C:\\")).Text(), "");
-    EXPECT_STREQ(RatingFiguresText(-1, Inputs(), Measured("C:\\")).Text(), "");
+    EXPECT_EQ(FiguresText(kEnglish, Measured("C:\\")),
+              "Processor: 2400 MHz\n"
+              "Available memory: 20480 MB\n"
+              "Texture memory: 4091 MB, hardware transform and lighting: yes\n"
+              "Disk: writing 80 MB/s, reading 125 MB/s, in C:\\\n"
+              "Average: memory counts most, then processor, graphics and disk.");
+    EXPECT_EQ(FiguresText(kJapanese, Measured("C:\\")), "");
+    EXPECT_EQ(FiguresText(-1, Measured("C:\\")), "");
+}
+
+// The folder stays out of the words, in its own code page, wherever the language names it.
+TEST(RatingFigures, FolderKeepsItsOwnCodePage) {
+    const char* greek = "R:\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\\";
+    const RatingFigures french = RatingFiguresOf(kFrench, Inputs(), Measured(greek));
+    EXPECT_STREQ(french.folder.Text(), greek);
+    const std::string text = french.text.Text();
+    EXPECT_EQ(text.substr(0, static_cast<size_t>(french.folderAt)).substr(text.rfind("\nDisque")),
+              "\nDisque : \xE9"
+              "criture 80 Mo/s, lecture 125 Mo/s, dans ");
+    EXPECT_EQ(text.find(greek), std::string::npos);
+    const RatingFigures slow = RatingFiguresOf(kFrench, Inputs(), DiskMeasurement{});
+    EXPECT_STREQ(slow.folder.Text(), "") << "a disk that rated 0 names no folder";
 }
 
 std::string DiskLineOf(const DiskMeasurement& disk) {
-    std::string text = RatingFiguresText(kEnglish, Inputs(), disk).Text();
+    std::string text = FiguresText(kEnglish, disk);
     const size_t third = text.find('\n', text.find('\n', text.find('\n') + 1) + 1);
     return text.substr(third + 1, text.rfind('\n') - third - 1);
 }

@@ -4,13 +4,13 @@
 
 #include "win32/ComboBox.h"
 #include "win32/Dpi.h"
+#include "win32/OwnerDrawn.h"
 
 // The language list: an owner-drawn drop-down list that keeps no strings of its own. Each item's
 // data points at its text, which must outlive the item (the program passes static texts). The
 // entry "Japanese" is drawn as the three Japanese characters, so that it shows without a
-// Japanese font; every other entry as its text, measured and drawn through the W functions. The
-// dialog hands the owner-draw messages of the control to the three handlers.
-class LanguageComboBox : public ComboBox {
+// Japanese font; every other entry as its text, measured and drawn through the W functions.
+class LanguageComboBox : public ComboBox, public OwnerDrawn {
 public:
     using ComboBox::ComboBox;
 
@@ -23,14 +23,14 @@ public:
     const char* EntryText(int index) const;
 
     // WM_MEASUREITEM: an entry is as high as its text.
-    void MeasureItem(MEASUREITEMSTRUCT& item) const;
+    void MeasureItem(MEASUREITEMSTRUCT& item) const override;
     // WM_DRAWITEM: the entry, or the selection field, on the highlight colour when selected.
-    void DrawItem(const DRAWITEMSTRUCT& item) const;
+    void DrawItem(const DRAWITEMSTRUCT& item) const override;
     // WM_COMPAREITEM: byte-wise order of the second entry's text against the first's (-1, 0, 1).
     // An owner-drawn list without strings can be sorted only through this answer. The template
     // doesn't ask for CBS_SORT (the entries' positions are the stored language numbers), so the
     // system never asks today; the answer stays defined should it ever.
-    int CompareItem(const COMPAREITEMSTRUCT& item) const;
+    int CompareItem(const COMPAREITEMSTRUCT& item) const override;
 
 private:
     UINT dpi_ = kDesignDpi;

@@ -23,12 +23,6 @@ std::wstring FromUtf8(const char* text) {
     return WideText(text, TextOrigin::kUtf8);
 }
 
-// The folder of a UTF-8 path in the programs' own texts, which the figures behind the rating join;
-// a character outside them shows as "?".
-KStr ShownFolder(const char* filePath) {
-    return KStr(NarrowText(FromUtf8(FolderOf(filePath).Text())).c_str());
-}
-
 // The scratch file, open for the benchmark only; closed when it goes out of scope.
 class ScratchFile {
 public:
@@ -130,7 +124,7 @@ std::optional<DiskMeasurement> MeasureScratchFile(const char* filePath) {
         if (!file.IsOpen()) {
             return std::nullopt;
         }
-        measurement.folder = ShownFolder(filePath);
+        measurement.folder = FolderOf(filePath);
         RunTransfers(file, buffer.Data(), measurement);
     }
     DeleteFileW(path.c_str());

@@ -1,30 +1,44 @@
 #include "win32/StartOptionsDialog.h"
 
+#include "KCfgTree.h"
+#include "Localisation.h"
 #include "StartSettings.h"
 #include "res/QuorvelRes.h"
 #include "win32/MeasureDiskSpeed.h"
+#include "win32/NoticeDialog.h"
 #include "win32/WaitCursor.h"
+
+namespace {
+
+// Timers: the one-shot start-up work, then the frame-rate label refresh.
+constexpr UINT_PTR kStartupTimer = 1;
+constexpr UINT kStartupDelayMs = 10;
+constexpr UINT_PTR kFramerateTimer = 3;
+constexpr UINT kFramerateRefreshMs = 100;
+// How much shorter the window is without the advanced rows, in pixels at 96 dpi.
+constexpr int kAdvancedRowsHeight = 70;
+
+}  // namespace
 
 StartOptionsDialog::StartOptionsDialog(KSysInfo& sysInfo, DisplayDriverLayer& drivers,
                                        const KStr& commandLine)
     : DialogBase(IDD_OPTIONS),
       sysInfo_(sysInfo),
       drivers_(drivers),
-      switches_(ParseSwitches(commandLine)),
-      commandLine(commandLine) {}
+      switches_(ParseSwitches(commandLine)) {}
 
 bool StartOptionsDialog::OnInitDialog() {
     AttachControls();
-    AddInitialListEntries();
+    texts_.AddInitialListEntries();
     // What OK stores must fit what the registry binding reads back.
     tclDefinesEdit_.LimitText(kTclDefinesLimit);
-
-    desktopWidth = GetSystemMetrics(SM_CXFULLSCREEN);
-    desktopHeight = GetSystemMetrics(SM_CYFULLSCREEN);
     framerateSlider_.SetRange(kMinFramerate, kMaxFramerate, false);
-    InitDecoration();
-
-    SetUpRatingFigures();
+    decoration_.Init(*this, switches_.bunt);
+    languageList_.SetDpi(Dpi().Get());
+    Route({{IDC_ADAPTER, CBN_SELENDOK, [this] { display_.OnAdapterChanged(); }},
+           {IDC_DEVICE, CBN_SELENDOK, [this] { display_.OnDeviceChanged(); }},
+           {IDC_LANGUAGE, CBN_SELENDOK, [this] { OnLanguageChanged(); }},
+           {IDC_DEFAULTS, BN_CLICKED, [this] { ApplyPresets(RecommendedPresets(ratings)); }}});
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
     if (!switches_.advanced) {
         HideAdvancedControls();
@@ -33,19 +47,18 @@ bool StartOptionsDialog::OnInitDialog() {
 }
 
 void StartOptionsDialog::AttachControls() {
-    Attach({{&okButton_, IDC_OK},
-            {&languageList_, IDC_LANGUAGE},
-            {&adapterList_, IDC_ADAPTER},
-            {&deviceList_, IDC_DEVICE},
-            {&modeList_, IDC_SCREEN_MODE},
-            {&fullScreenBox_, IDC_FULL_SCREEN},
+    display_.Attach(*this);
+    figures_.Attach(*this);
+    texts_.Attach(Handle());
+    Attach({{&languageList_, IDC_LANGUAGE},
             {&objectsList_, IDC_OBJECTS},
             {&landscapeList_, IDC_LANDSCAPE},
             {&textureList_, IDC_TEXTURE},
             {&framerateSlider_, IDC_FRAMERATE},
             {&framerateLabel_, IDC_FRAMERATE_VALUE},
-            {&ratingText_, IDC_RATING},
             {&tclDefinesEdit_, IDC_TCL_DEFINES}});
+    // Before any entry is added: the list measures each one as it comes.
+    DrawnBy(IDC_LANGUAGE, languageList_);
 }
 
 void StartOptionsDialog::HideAdvancedControls() {
@@ -68,7 +81,10 @@ void StartOptionsDialog::OnTimer(UINT_PTR id) {
     if (id == kStartupTimer) {
         RunStartupWork();
     } else if (id == kFramerateTimer) {
-        RefreshFramerate();
+        ShowFramerate();
+        if (switches_.automatic) {
+            OnOK();
+        }
     }
 }
 
@@ -84,7 +100,7 @@ void StartOptionsDialog::RunStartupWork() {
         dialog.Enable(false);
         KillTimer(Handle(), kStartupTimer);
 
-        EnumerateAdapters(drivers_, adapters);
+        display_.Enumerate(drivers_);
         ComputeRatings();
         LoadSettings();
         Localise();
@@ -95,38 +111,92 @@ void StartOptionsDialog::RunStartupWork() {
     SetTimer(Handle(), kFramerateTimer, kFramerateRefreshMs, nullptr);
 }
 
-void StartOptionsDialog::RefreshFramerate() {
-    ShowFramerate();
-    if (switches_.automatic) {
-        OnOK();
-    }
+void StartOptionsDialog::ComputeRatings() {
+    ratingInputs_ = RatingInputsOf(sysInfo_.clock, sysInfo_.availablePhysicalMemory,
+                                   display_.Catalogue(), DiskRating(disk_));
+    ratings = ::ComputeRatings(ratingInputs_);
 }
 
-bool StartOptionsDialog::OnCommand(int id, int code) {
-    if (code == CBN_SELENDOK) {
-        switch (id) {
-            case IDC_ADAPTER:
-                OnAdapterChanged();
-                return true;
-            case IDC_DEVICE:
-                OnDeviceChanged();
-                return true;
-            case IDC_LANGUAGE:
-                OnLanguageChanged();
-                return true;
-            default:
-                return false;  // the other lists are read only when OK stores
-        }
+void StartOptionsDialog::LoadSettings() {
+    KCfgTree tree;
+    tree.Load(kSettingsLocation);  // a missing key means a first run
+    StoredSettings stored =
+        ReadStoredSettings(tree, switches_.defaults, ratings.recommendedFramerate);
+
+    SetFramerate(stored.framerate);
+    // The summary names the system, its language and the processor as the system gave them.
+    figures_.ShowSummary(RatingSummaryText(sysInfo_.osName, sysInfo_.systemLanguageEnglish,
+                                           sysInfo_.processorText, sysInfo_.totalPhysicalMemory,
+                                           ratings));
+    if (stored.defaultsMode) {
+        RecommendPresets(stored.language, stored.texture, stored.landscape, stored.objects);
     }
-    if (code == BN_CLICKED && id == IDC_DEFAULTS) {
-        OnDefaults();
-        return true;
-    }
-    return false;
+    display_.Show(stored.display, stored.defaultsMode);
+    textureList_.SetCurSel(stored.texture);
+    landscapeList_.SetCurSel(stored.landscape);
+    objectsList_.SetCurSel(stored.objects);
+    // The game reads the Tcl text in the system's code page: it goes back there as typed.
+    tclDefinesEdit_.SetText(stored.tclDefines.Text(), TextOrigin::kSystem);
+    languageList_.SetCurSel(LanguageOfCode(stored.language.Text()));
 }
 
-void StartOptionsDialog::OnDefaults() {
-    ApplyPresets(RecommendedPresets(ratings));
+bool StartOptionsDialog::StoreSettings() {
+    KCfgTree tree;
+    tree.Load(kSettingsLocation);  // everything stored goes back, the tweak tool's values too
+
+    ConfirmedSettings confirmed;
+    confirmed.display = display_.Read();
+    confirmed.tclDefines = tclDefinesEdit_.GetText(TextOrigin::kSystem);
+    confirmed.languagePosition = languageList_.GetCurSel();
+    confirmed.texture = textureList_.GetCurSel();
+    confirmed.landscape = landscapeList_.GetCurSel();
+    confirmed.objects = objectsList_.GetCurSel();
+    confirmed.framerate = framerateSlider_.GetPos();
+    confirmed.ratings = ratings;
+    WriteConfirmedSettings(tree, confirmed);
+    return tree.Save(kSettingsLocation);
+}
+
+void StartOptionsDialog::RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape,
+                                          int32_t& objects) {
+    const Presets presets = RecommendedPresets(ratings);
+    language = presets.language;
+    texture = presets.texture;
+    landscape = presets.landscape;
+    objects = presets.objects;
+    ApplyPresets(presets);
+}
+
+void StartOptionsDialog::ApplyPresets(const Presets& presets) {
+    SetFramerate(ratings.recommendedFramerate);
+    textureList_.SetCurSel(presets.texture);
+    landscapeList_.SetCurSel(presets.landscape);
+    objectsList_.SetCurSel(presets.objects);
+    languageList_.SetCurSel(LanguageOfCode(presets.language.Text()));
+    Localise();
+}
+
+void StartOptionsDialog::SetFramerate(int32_t framerate) {
+    framerateSlider_.SetPos(framerate, true);
+    ShowFramerate();  // where the slider clamped it: never a rate the slider can't take
+}
+
+void StartOptionsDialog::ShowFramerate() {
+    framerateLabel_.SetText(KStr("%d", framerateSlider_.GetPos()).Text(), TextOrigin::kProgram);
+}
+
+void StartOptionsDialog::OnLanguageChanged() {
+    int chosen = languageList_.GetCurSel();
+    if (chosen == kJapanese) {
+        NoticeDialog().RunModal(Handle());
+        languageList_.SetCurSel(LanguageAfterChoice(chosen));
+    }
+    Localise();
+}
+
+void StartOptionsDialog::Localise() {
+    LocaliseDialog(texts_);
+    figures_.ShowFigures(languageList_.GetCurSel(), ratingInputs_, disk_);
 }
 
 void StartOptionsDialog::OnOK() {
@@ -144,4 +214,26 @@ void StartOptionsDialog::OnCancel() {
     KillTimer(Handle(), kStartupTimer);
     KillTimer(Handle(), kFramerateTimer);
     End(IDCANCEL);
+}
+
+// The dialog moved to a screen of another scale.
+void StartOptionsDialog::OnDpiChanged() {
+    decoration_.Scale(*this);
+    languageList_.SetDpi(Dpi().Get());
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool StartOptionsDialog::OnPaint() {
+    decoration_.Paint(Handle());
+    return false;  // the default processing follows
+}
+
+HBRUSH StartOptionsDialog::OnCtlColor(HDC dc, HWND, UINT kind) {
+    return decoration_.ControlColour(dc, kind);
+}
+
+// Ctrl+C outside an edit field.
+bool StartOptionsDialog::OnCopy() {
+    figures_.Copy();
+    return true;
 }

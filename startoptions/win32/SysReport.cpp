@@ -16,6 +16,8 @@
 #include "win32/KSysInfo.h"
 #include "win32/KTimer.h"
 #include "win32/MeasureDiskSpeed.h"
+#include "win32/WideFigures.h"
+#include "win32/WideText.h"
 
 namespace {
 
@@ -107,11 +109,13 @@ int main() {
         ratings = ComputeRatings(inputs);
     });
 
-    std::printf("%s\n\n%s\n",
-                RatingSummaryText(sysInfo->osName, sysInfo->systemLanguageEnglish,
-                                  sysInfo->processorText, sysInfo->totalPhysicalMemory, ratings)
-                    .Text(),
-                RatingFiguresText(kEnglish, inputs, disk).Text());
+    std::printf(
+        "%s\n\n%s\n",
+        RatingSummaryText(sysInfo->osName, sysInfo->systemLanguageEnglish, sysInfo->processorText,
+                          sysInfo->totalPhysicalMemory, ratings)
+            .Text(),
+        NarrowText(WideFigures(RatingFiguresOf(kEnglish, inputs, disk)), TextOrigin::kSystem)
+            .c_str());
     PrintRatings(ratings, RecommendedPresets(ratings));
     PrintCatalogue(adapters);
     clock.Print();

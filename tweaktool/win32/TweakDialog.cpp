@@ -16,6 +16,7 @@ TweakDialog::TweakDialog() : DialogBase(IDD_TWEAK) {}
 
 bool TweakDialog::OnInitDialog() {
     AttachControls();
+    RouteCommands();
     HWND dialog = Handle();
     ShowProgramIcons(icons_, IDI_PROGRAM);
     table_.BuildParameterTable();
@@ -43,33 +44,13 @@ TweakParameter* TweakDialog::Selected() {
     return ParameterAtRow(table_, list_.GetCurSel());
 }
 
-bool TweakDialog::OnCommand(int id, int code) {
-    switch (id) {
-        case IDC_PARAMETER_LIST:
-            if (code == LBN_SELCHANGE) {
-                ShowSelectedParameter();
-            }
-            return true;
-        case IDC_VALUE:
-            if (code == EN_CHANGE) {
-                OnValueTextChanged();
-            }
-            return true;
-        case IDC_DEFAULT:
-            MoveSliderTo(&TweakParameter::defaultValue);
-            return true;
-        case IDC_RESET:
-            MoveSliderTo(&TweakParameter::loaded);
-            return true;
-        case IDC_SAVE:
-            Save();
-            return true;
-        case IDC_LOAD:
-            Load();
-            return true;
-        default:
-            return false;
-    }
+void TweakDialog::RouteCommands() {
+    Route({{IDC_PARAMETER_LIST, LBN_SELCHANGE, [this] { ShowSelectedParameter(); }},
+           {IDC_VALUE, EN_CHANGE, [this] { OnValueTextChanged(); }},
+           {IDC_DEFAULT, BN_CLICKED, [this] { MoveSliderTo(&TweakParameter::defaultValue); }},
+           {IDC_RESET, BN_CLICKED, [this] { MoveSliderTo(&TweakParameter::loaded); }},
+           {IDC_SAVE, BN_CLICKED, [this] { Save(); }},
+           {IDC_LOAD, BN_CLICKED, [this] { Load(); }}});
 }
 
 void TweakDialog::OnTimer(UINT_PTR) {

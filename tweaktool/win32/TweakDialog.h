@@ -27,12 +27,12 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code) override;
     void OnTimer(UINT_PTR id) override;
     void OnDpiChanged() override;
 
 private:
     void AttachControls();
+    void RouteCommands();
     TweakParameter* Selected();
 
     void FillParameterList();
@@ -51,8 +51,6 @@ private:
     void MoveSliderTo(int32_t TweakParameter::*field);
     void Save();
     void Load();
-    // The icons at the sizes the window's DPI asks for; again when the window moves to a screen
-    // of another scale.
 
     TweakParameterTable table_;
     ProgramIcons icons_;

@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "../CfgTestSupport.h"
 #include "KCfgNode.h"
 #include "KCfgRegistry.h"
 #include "KCfgTree.h"
+#include "support/RegistrySnapshot.h"
 #include "support/ScratchKey.h"
+#include "win32/RegKey.h"
 
 namespace {
 
@@ -392,6 +395,66 @@ TEST_F(CfgRegistryTest, TextOutsideTheCodePageIsLeftOutAndLeftAlone) {
     EXPECT_EQ(wide.Get(L"Sub", nullptr), L"\u03a9");
     EXPECT_EQ(wide.Counts(L""), std::make_pair(DWORD{2}, DWORD{2}));
     EXPECT_EQ(wide.Counts(WideItems::kSubkey), std::make_pair(DWORD{1}, DWORD{0}));
+}
+
+// The texts of the bytes 0x20 to 0xFF in the system's code page: each byte alone, before a
+// letter and at the end (where a double-byte lead byte finds no trail, or takes the letter), and
+// all of them in a row (lead bytes before every possible trail byte).
+std::vector<std::string> EveryByteTexts() {
+    std::vector<std::string> texts;
+    std::string row;
+    for (int code = 0x20; code <= 0xFF; ++code) {
+        const char byte = static_cast<char>(code);
+        texts.push_back(std::string{byte, 'a', byte});
+        row += byte;
+    }
+    texts.push_back(row);
+    return texts;
+}
+
+// Names and texts go in through the W functions, converted from the system's code page, and are
+// stored exactly as the game's A functions store the same bytes: values, data and subkeys.
+TEST_F(CfgRegistryTest, TextsAreStoredAsTheAFunctionsStoreThem) {
+    const std::string written = scratch_.Path() + "\\Written";
+    RegKey key;
+    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, written.c_str()), ERROR_SUCCESS);
+    ASSERT_EQ(scratch_.CreateKey("ByA"), ERROR_SUCCESS);
+    HKEY aKey = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (scratch_.Path() + "\\ByA").c_str(), 0,
+                            KEY_ALL_ACCESS, &aKey),
+              ERROR_SUCCESS);
+    int index = 0;
+    for (const std::string& text : EveryByteTexts()) {
+        // A value and a subkey named with the text (before a number that keeps the names apart),
+        // holding the text.
+        const std::string name = text + "#" + std::to_string(index++);
+        EXPECT_EQ(key.SetText(name.c_str(), text.c_str()), ERROR_SUCCESS) << index;
+        ASSERT_EQ(scratch_.SetText("ByA", name.c_str(), text), ERROR_SUCCESS) << index;
+        RegKey subkey;
+        const std::string subkeyName = "k" + name;
+        HKEY byASubkey = nullptr;
+        const LONG created = subkey.Create(key.Handle(), subkeyName.c_str());
+        EXPECT_EQ(created, RegCreateKeyExA(aKey, subkeyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                           nullptr, &byASubkey, nullptr))
+            << index;
+        if (created == ERROR_SUCCESS) {
+            EXPECT_EQ(subkey.SetText(nullptr, text.c_str()), ERROR_SUCCESS) << index;
+            RegSetValueExA(byASubkey, nullptr, 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(text.c_str()),
+                           static_cast<DWORD>(text.size() + 1));
+            RegCloseKey(byASubkey);
+        }
+    }
+    RegCloseKey(aKey);
+    const std::wstring path(scratch_.Path().begin(), scratch_.Path().end());
+    const Snapshot byW = TakeSnapshot(HKEY_CURRENT_USER, path + L"\\Written");
+    const Snapshot byA = TakeSnapshot(HKEY_CURRENT_USER, path + L"\\ByA");
+    EXPECT_EQ(byW.size(), byA.size());
+    for (const auto& [keyPath, values] : byA) {
+        const auto same = byW.find(keyPath);
+        ASSERT_NE(same, byW.end()) << Printable(keyPath);
+        EXPECT_TRUE(same->second == values) << Printable(keyPath);
+    }
 }
 
 // Opens the chain of subkeys "L" levels deep below parent; null when it ends earlier.

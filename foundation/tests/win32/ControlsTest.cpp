@@ -87,6 +87,12 @@ TEST_F(ControlsTest, ComboBoxAnswersErrorForNoOrBadSelection) {
     EXPECT_EQ(combo.GetItemData(0), reinterpret_cast<LPARAM>(kText));
     EXPECT_EQ(combo.GetItemData(9), CB_ERR);
 
+    // An entry reads back in the code page it was written in, also outside Windows-1252.
+    const char* greek = "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7";
+    EXPECT_EQ(combo.AddString(greek, TextOrigin::kUtf8), 3);
+    EXPECT_STREQ(combo.GetLBText(3, TextOrigin::kUtf8).Text(), greek);
+    EXPECT_STREQ(combo.GetLBText(1, TextOrigin::kUtf8).Text(), "Medium");
+
     combo.ResetContent();
     EXPECT_EQ(combo.GetCount(), 0);
     EXPECT_EQ(combo.GetCurSel(), CB_ERR);

@@ -12,9 +12,17 @@ namespace {
 
 constexpr UINT_PTR kTimer = 7;
 
-// Walks through the hooks: init starts a timer, the timer clicks a button, the click asks the
-// dialog for a label colour, the icon and an item's size and paints it, and then the dialog is
-// closed from its close box.
+// Draws the items of one control: 17 pixels high, every item equal.
+class SeventeenHigh : public OwnerDrawn {
+public:
+    void MeasureItem(MEASUREITEMSTRUCT& item) const override { item.itemHeight = 17; }
+    void DrawItem(const DRAWITEMSTRUCT&) const override {}
+    int CompareItem(const COMPAREITEMSTRUCT&) const override { return 1; }
+};
+
+// Walks through the hooks: init starts a timer, the timer clicks a button, the click's route asks
+// the dialog for a label colour, the icon and items' sizes and order, and paints it, and then the
+// dialog is closed from its close box.
 class ScriptedDialog : public DialogBase {
 public:
     ScriptedDialog() : DialogBase(IDD_TEST), brush_(CreateSolidBrush(RGB(255, 255, 255))) {}
@@ -25,6 +33,8 @@ public:
     INT_PTR colourAnswer = 0;
     LRESULT dragIconAnswer = 0;
     UINT measuredHeight = 0;
+    UINT unregisteredHeight = 0;
+    INT_PTR compareAnswer = 0;
     bool userDataWasThis = false;
     bool attached = false;
     bool iconSet = false;
@@ -42,6 +52,9 @@ protected:
         SetIcons(icon, icon);
         iconSet =
             SendMessageA(Handle(), WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(icon);
+        Route({{IDC_PRESS, BN_DOUBLECLICKED, [this] { log += "double click;"; }},
+               {IDC_PRESS, BN_CLICKED, [this] { OnPress(); }}});
+        DrawnBy(IDC_PRESS, drawn_);
         SetTimer(Handle(), kTimer, 10, nullptr);
         return true;
     }
@@ -51,8 +64,8 @@ protected:
         PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(IDC_PRESS, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Item(IDC_PRESS)));
     }
-    bool OnCommand(int id, int code) override {
-        log += "command " + std::to_string(id) + "/" + std::to_string(code) + ";";
+    void OnPress() {
+        log += "press;";
         colourAnswer =
             SendMessageA(Handle(), WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(Item(IDC_LABEL)));
         dragIconAnswer = SendMessageA(Handle(), WM_QUERYDRAGICON, 0, 0);
@@ -61,17 +74,20 @@ protected:
         item.CtlID = IDC_PRESS;
         SendMessageA(Handle(), WM_MEASUREITEM, IDC_PRESS, reinterpret_cast<LPARAM>(&item));
         measuredHeight = item.itemHeight;
+        item.CtlID = IDC_LABEL;
+        item.itemHeight = 3;
+        SendMessageA(Handle(), WM_MEASUREITEM, IDC_LABEL, reinterpret_cast<LPARAM>(&item));
+        unregisteredHeight = item.itemHeight;
+        COMPAREITEMSTRUCT pair = {};
+        pair.CtlID = IDC_PRESS;
+        compareAnswer =
+            SendMessageA(Handle(), WM_COMPAREITEM, IDC_PRESS, reinterpret_cast<LPARAM>(&pair));
         SendMessageA(Handle(), WM_PAINT, 0, 0);
         PostMessageA(Handle(), WM_CLOSE, 0, 0);
-        return true;
     }
     // The label also asks for its colour whenever it paints.
     HBRUSH OnCtlColor(HDC, HWND control, UINT kind) override {
         return control == Item(IDC_LABEL) && kind == WM_CTLCOLORSTATIC ? brush_.Get() : nullptr;
-    }
-    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override {
-        item.itemHeight = item.CtlID == IDC_PRESS ? 17 : 0;
-        return item.CtlID == IDC_PRESS;
     }
     // The open dialog paints through the hook; the base paints only a minimised one itself.
     bool OnPaint() override {
@@ -84,6 +100,7 @@ protected:
     }
 
 private:
+    SeventeenHigh drawn_;
     Brush brush_;
     Window press_;
     Window label_;
@@ -92,7 +109,7 @@ private:
 TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
     ScriptedDialog dialog;
     EXPECT_EQ(dialog.RunModal(), 42);
-    EXPECT_EQ(dialog.log, "init;timer 7;command 1001/0;cancel;");
+    EXPECT_EQ(dialog.log, "init;timer 7;press;cancel;");
     EXPECT_TRUE(dialog.userDataWasThis);
     EXPECT_TRUE(dialog.attached);
     EXPECT_TRUE(dialog.iconSet);
@@ -100,6 +117,8 @@ TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
     EXPECT_EQ(dialog.colourAnswer, reinterpret_cast<INT_PTR>(dialog.LabelBrush()));
     EXPECT_EQ(dialog.dragIconAnswer, reinterpret_cast<LRESULT>(dialog.icon));
     EXPECT_EQ(dialog.measuredHeight, 17u);
+    EXPECT_EQ(dialog.unregisteredHeight, 3u) << "no object draws the label";
+    EXPECT_EQ(dialog.compareAnswer, 1);
     EXPECT_EQ(dialog.Handle(), nullptr);  // the window is gone
 }
 

@@ -7,7 +7,10 @@
 #include <string>
 
 #include "DiskBenchmark.h"
+#include "Localisation.h"
+#include "RatingFigures.h"
 #include "win32/MeasureDiskSpeed.h"
+#include "win32/WideFigures.h"
 
 namespace {
 
@@ -101,7 +104,11 @@ TEST(MeasureDiskSpeedReadOnlyRoot, RatedInTheTemporaryFolderOfTheSameDriveOnly) 
     const wchar_t* greek = L"R:\\tmp\\\u0395\u03bb\u03ad\u03bd\u03b7\\";
     ASSERT_TRUE(CreateDirectoryW(greek, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     UseTemporaryFolder(greek);
-    EXPECT_GT(DiskRating(MeasureDiskSpeed()), 0) << "a folder named outside the code page";
+    const DiskMeasurement inGreek = MeasureDiskSpeed();
+    EXPECT_GT(DiskRating(inGreek), 0) << "a folder named outside the code page";
+    // The figures name it as it is, in the words of any language.
+    const std::wstring figures = WideFigures(RatingFiguresOf(kFrench, RatingInputs{}, inGreek));
+    EXPECT_NE(figures.find(L" Mo/s, dans " + std::wstring(greek) + L"\n"), std::wstring::npos);
     EXPECT_EQ(GetFileAttributesW((std::wstring(greek) + L"krumbeltestfile.tmp").c_str()),
               INVALID_FILE_ATTRIBUTES);
     RemoveDirectoryW(greek);
