@@ -35,6 +35,9 @@ void DisplayChoiceView::Enumerate(DisplayDriverLayer& drivers) {
 void DisplayChoiceView::Show(const DisplayChoice& stored, bool useDefaults) {
     fullScreen = stored.fullScreen;
     FillAdapterList(StoredAdapterIndex(adapters, stored));
+    // No device is listed yet: OK is disabled for a moment, which takes the keyboard focus from
+    // it, so that the filled dialog starts with no control focused.
+    UpdateOkButton();
     const int32_t adapter = adapterList_.GetCurSel();
     FillDeviceList(StoredDeviceIndex(adapters, adapter, stored));
     FillModeList(
