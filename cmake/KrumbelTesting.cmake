@@ -38,6 +38,8 @@ else()
 endif()
 
 set(KRUMBEL_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+# The state folders of the tests that run in a session of their own, one each.
+set(KRUMBEL_WINE_SESSIONS ${CMAKE_BINARY_DIR}/wine-sessions)
 set(KRUMBEL_SKIP_CODE 77)
 
 if(KRUMBEL_WINE_TESTS)
@@ -55,13 +57,22 @@ if(KRUMBEL_WINE_TESTS)
     # The googletest project defines the GTest:: aliases itself.
 
     # One Wine session (virtual display, prefix, wineserver) for the whole ctest run; the
-    # cleanup step runs also when tests fail.
+    # cleanup step runs also when tests fail. Every session's prefix is a clone of the build
+    # folder's template, in which nothing may run: its checksums, taken once the shared session
+    # has made it, must be the same after every test.
     add_test(NAME wine.session.start
              COMMAND sh ${KRUMBEL_WINE_SESSION} start ${KRUMBEL_WINE_STATE} ${CMAKE_SYSTEM_PROCESSOR})
     add_test(NAME wine.session.stop COMMAND sh ${KRUMBEL_WINE_SESSION} stop ${KRUMBEL_WINE_STATE})
+    add_test(NAME wine.template.seal COMMAND sh ${KRUMBEL_WINE_SESSION} seal ${KRUMBEL_WINE_STATE})
+    add_test(NAME wine.template.intact
+             COMMAND sh ${KRUMBEL_WINE_SESSION} intact ${KRUMBEL_WINE_STATE})
     set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180
                          SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
+    set_tests_properties(wine.template.seal PROPERTIES FIXTURES_SETUP wine
+                         DEPENDS wine.session.start SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
     set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+    set_tests_properties(wine.template.intact PROPERTIES FIXTURES_CLEANUP wine
+                         SKIP_RETURN_CODE ${KRUMBEL_SKIP_CODE})
 elseif(NOT CMAKE_CROSSCOMPILING)
     find_package(GTest REQUIRED)
     include(GoogleTest)
@@ -80,12 +91,35 @@ function(krumbel_wine_test_properties name timeout default_timeout lock)
     endif()
 endfunction()
 
+# The session a Wine test runs in. The shared one by default; with OWN_SESSION (or SCALE) one of
+# its own, a fresh clone of the template with its own wineserver and X display, which ends with
+# the test: for tests that need the keyboard focus or the foreground window, which belong to the
+# wineserver, or their own registry or display scale (SCALE <dpi>: LogPixels, which Wine applies
+# only to programs started after its server read it). Sets <state_var> to the session's state
+# folder and <launcher_var> to what the test's command goes after.
+function(krumbel_wine_session name own scale state_var launcher_var)
+    if(own OR scale)
+        set(state ${KRUMBEL_WINE_SESSIONS}/${name})
+        set(launcher sh ${KRUMBEL_WINE_SESSION} alone ${state} ${CMAKE_SYSTEM_PROCESSOR})
+        if(scale)
+            list(APPEND launcher --scale ${scale})
+        endif()
+    else()
+        set(state ${KRUMBEL_WINE_STATE})
+        set(launcher)
+    endif()
+    set(${state_var} ${state} PARENT_SCOPE)
+    set(${launcher_var} ${launcher} PARENT_SCOPE)
+endfunction()
+
 # Registers an existing cross-built program as a test run under Wine. The PROGRAMS it drives are
 # copied beside it; with DESKTOP (as 1280x1024) they all run in one virtual desktop of that size.
+# OWN_SESSION and SCALE: see krumbel_wine_session.
 #   krumbel_wine_test(NAME <test> TARGET <target> [PROGRAMS targets] [DESKTOP WxH] [ARGS ...]
-#                     [RESOURCE_LOCK ...] [TIMEOUT s])
+#                     [OWN_SESSION] [SCALE dpi] [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_wine_test)
-    cmake_parse_arguments(T "" "NAME;TARGET;TIMEOUT;DESKTOP" "ARGS;RESOURCE_LOCK;PROGRAMS" ${ARGN})
+    cmake_parse_arguments(T "OWN_SESSION" "NAME;TARGET;TIMEOUT;DESKTOP;SCALE"
+                          "ARGS;RESOURCE_LOCK;PROGRAMS" ${ARGN})
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
@@ -96,23 +130,28 @@ function(krumbel_wine_test)
     if(T_DESKTOP)
         list(APPEND options --desktop ${T_DESKTOP})
     endif()
-    add_test(NAME ${T_NAME} COMMAND sh ${KRUMBEL_WINE_SESSION} run ${KRUMBEL_WINE_STATE} ${options}
+    krumbel_wine_session(${T_NAME} "${T_OWN_SESSION}" "${T_SCALE}" state launcher)
+    add_test(NAME ${T_NAME} COMMAND ${launcher} sh ${KRUMBEL_WINE_SESSION} run ${state} ${options}
                                     $<TARGET_FILE:${T_TARGET}> ${T_ARGS})
     krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 120 "${T_RESOURCE_LOCK}")
 endfunction()
 
-# Registers a shell script that drives Windows programs through cmake/wine-session. The script gets
-# KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE in its environment, and the given ARGS.
-#   krumbel_wine_script(NAME <test> SCRIPT <file> [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
+# Registers a shell script that drives Windows programs through cmake/wine-session (sourcing
+# cmake/use-wine-session.sh). The script gets KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE in its
+# environment, and the given ARGS; with OWN_SESSION its session is one of its own, started before
+# the script runs and stopped after it (see krumbel_wine_session).
+#   krumbel_wine_script(NAME <test> SCRIPT <file> [ARGS ...] [OWN_SESSION] [RESOURCE_LOCK ...]
+#                       [TIMEOUT s])
 function(krumbel_wine_script)
-    cmake_parse_arguments(T "" "NAME;SCRIPT;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
+    cmake_parse_arguments(T "OWN_SESSION" "NAME;SCRIPT;TIMEOUT" "ARGS;RESOURCE_LOCK" ${ARGN})
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
-    add_test(NAME ${T_NAME} COMMAND sh ${T_SCRIPT} ${T_ARGS})
+    krumbel_wine_session(${T_NAME} "${T_OWN_SESSION}" "" state launcher)
+    add_test(NAME ${T_NAME} COMMAND ${launcher} sh ${T_SCRIPT} ${T_ARGS})
     krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 180 "${T_RESOURCE_LOCK}")
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT
-        "KRUMBEL_WINE_SESSION=${KRUMBEL_WINE_SESSION};KRUMBEL_WINE_STATE=${KRUMBEL_WINE_STATE}")
+        "KRUMBEL_WINE_SESSION=${KRUMBEL_WINE_SESSION};KRUMBEL_WINE_STATE=${state}")
 endfunction()
 
 # Checks a Windows program's import table (cmake/check-imports): the machine, only Windows' own
@@ -173,16 +212,20 @@ endfunction()
 # A GoogleTest program that needs Windows: built only by the cross builds, run under Wine, beside
 # the PROGRAMS it drives (see krumbel_wine_test).
 #   krumbel_add_wine_test(NAME <n> SOURCES ... LIBS ... [INCLUDES ...] [PROGRAMS targets]
-#                         [DESKTOP WxH] [ARGS ...] [RESOURCE_LOCK ...] [TIMEOUT s])
+#                         [DESKTOP WxH] [ARGS ...] [OWN_SESSION] [RESOURCE_LOCK ...] [TIMEOUT s])
 function(krumbel_add_wine_test)
-    cmake_parse_arguments(T "" "NAME;TIMEOUT;DESKTOP"
+    cmake_parse_arguments(T "OWN_SESSION" "NAME;TIMEOUT;DESKTOP"
                           "SOURCES;LIBS;INCLUDES;PROGRAMS;ARGS;RESOURCE_LOCK" ${ARGN})
     if(NOT KRUMBEL_WINE_TESTS)
         return()
     endif()
     krumbel_test_program(${T_NAME} SOURCES ${T_SOURCES} LIBS ${T_LIBS} INCLUDES ${T_INCLUDES}
                          DEPENDS ${T_PROGRAMS})
+    set(own)
+    if(T_OWN_SESSION)
+        set(own OWN_SESSION)
+    endif()
     krumbel_wine_test(NAME wine.${T_NAME} TARGET ${T_NAME}_test PROGRAMS ${T_PROGRAMS}
                       DESKTOP ${T_DESKTOP} ARGS ${T_ARGS} RESOURCE_LOCK ${T_RESOURCE_LOCK}
-                      TIMEOUT ${T_TIMEOUT})
+                      TIMEOUT ${T_TIMEOUT} ${own})
 endfunction()

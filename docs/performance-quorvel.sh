@@ -1,7 +1,7 @@
 #!/bin/sh
 # Times Quorvel.exe -automatic beside a trivial dialog program of ours that closes itself at once
 # (quorvel_baseline.exe: Wine's own cost of starting a dialog program), in turns, in one Wine
-# session: a virtual display and a prefix of its own under build/performance-quorvel, both
+# session: a virtual display and a prefix of its own under <build-dir>/performance-quorvel, both
 # programs in one virtual desktop of 1280 x 1024. Prints the median wall times and the
 # measuring steps that sysreport times inside one process.
 #   docs/performance-quorvel.sh [build-dir] [runs]   (default: build/win64, 7 runs)
@@ -14,15 +14,12 @@ quorvel=$(find "$build" -name Quorvel.exe -print -quit)
 baseline=$(find "$build" -name quorvel_baseline.exe -print -quit)
 sysreport=$(find "$build" -name sysreport.exe -print -quit)
 
-state=$root/build/performance-quorvel
-session() {
-    command=$1
-    shift
-    sh "$root/cmake/wine-session" "$command" "$state" "$@"
-}
+export KRUMBEL_WINE_SESSION="$root/cmake/wine-session"
+export KRUMBEL_WINE_STATE="$build/performance-quorvel"
+. "$root/cmake/use-wine-session.sh"
 work=$(mktemp -d)
 trap 'session stop >/dev/null; rm -rf "$work"' EXIT
-session start "$quorvel" 1280x1024 170 >/dev/null
+session start "$quorvel" 1280x1024 >/dev/null
 session copy "$quorvel" "$baseline" "$sysreport"
 session desktop 1280x1024 Quorvel.exe quorvel_baseline.exe sysreport.exe
 
@@ -53,4 +50,4 @@ echo "quorvel_baseline.exe: $b ms"
 echo "Quorvel.exe -automatic: $q ms"
 echo "difference: $((q - b)) ms"
 echo "measuring steps in one process (sysreport):"
-session builtin 'C:\krumbel\sysreport.exe' 2>/dev/null | tr -d '\r' | grep '^Times'
+session builtin 'C:\krumbel\sysreport.exe' 2>/dev/null | grep '^Times'

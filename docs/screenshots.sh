@@ -5,18 +5,15 @@
 # quorvel-figures.png (the pointer on the rating, German) and quorvel-150.png (a first run at
 # 150 %, 144 dpi); of the tweak tool: tinkrel.png, every parameter at its default and
 # "DIPYieldThreshold" selected. Each scene starts with no settings stored, inside a Wine virtual
-# desktop (which draws window frames), in a Wine session of its own under build/screenshots.
+# desktop (which draws window frames), in a Wine session of its own under <build-dir>/screenshots.
 #   docs/screenshots.sh [build-dir]   (default: build/win64; the programs and their show
 #                                      programs are built there first)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/win64}
-state=$root/build/screenshots
-session() {
-    command=$1
-    shift
-    sh "$root/cmake/wine-session" "$command" "$state" "$@"
-}
+export KRUMBEL_WINE_SESSION="$root/cmake/wine-session"
+export KRUMBEL_WINE_STATE="$build/screenshots"
+. "$root/cmake/use-wine-session.sh"
 cmake --build "$build" --target Quorvel quorvel_show Tinkrel tinkrel_show >/dev/null
 found() {
     find "$build" -name "$1" -print -quit
@@ -24,7 +21,7 @@ found() {
 quorvel=$(found Quorvel.exe)
 tinkrel=$(found Tinkrel.exe)
 trap 'session stop >/dev/null' EXIT
-session start "$quorvel" 1280x1024 150 >/dev/null
+session start --fresh "$quorvel" 1280x1024 >/dev/null
 session copy "$quorvel" "$tinkrel"
 session desktop 1280x1024 Quorvel.exe Tinkrel.exe quorvel_show.exe tinkrel_show.exe
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Registry form of the tree against Wine's own `reg`, side by side in one run: Save then Load of
 # 1,000 REG_SZ values in 10 subkeys, and `reg import` then `reg export` of the same values.
-#   foundation/bench/registry-bench.sh <win64-build-dir> [rounds]
+#   foundation/bench/registry-bench.sh <build-dir> [rounds]
+# It runs in a Wine session of its own under the build folder (a clone of the template).
 # Each side takes two Wine processes. Starting a process costs more than the registry work and
 # varies with the machine's load, so each side is also run on an empty workload (our program
 # doing nothing; reg importing and exporting an empty key) and the net figure is the difference.
@@ -11,29 +12,25 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "$1" && pwd)
 rounds=${2:-7}
-state="$build/wine"
 tool="$build/foundation/registry_bench.exe"
-session="$root/cmake/wine-session"
 location='HKCU:Software/KrumbelBench/Tree'
 bench_key='HKCU\Software\KrumbelBench'
 work=$(mktemp -d)
-files="$state/prefix/drive_c/krumbel"
+export KRUMBEL_WINE_SESSION="$root/cmake/wine-session"
+export KRUMBEL_WINE_STATE="$build/registry-bench"
+. "$root/cmake/use-wine-session.sh"
 
-if [ ! -f "$state/loader" ]; then
-    echo "no Wine session in $state: start it with cmake/wine-session start" >&2
-    exit 1
-fi
+session start --fresh "$tool" >/dev/null
 cleanup() {
-    sh "$session" builtin "$state" reg delete "$bench_key" /f >/dev/null 2>&1 || true
-    rm -rf "$work" "$files/bench.reg" "$files/empty.reg" "$files/export.reg"
+    session stop >/dev/null
+    rm -rf "$work"
 }
 trap cleanup EXIT
+files=$(session path 'C:\krumbel')
 
 # wine_quiet <run|builtin> [args...]
 wine_quiet() {
-    command=$1
-    shift
-    sh "$session" "$command" "$state" "$@" 2>/dev/null | tr -d '\r'
+    session "$@" 2>/dev/null
 }
 reg() {
     wine_quiet builtin reg "$@" >/dev/null

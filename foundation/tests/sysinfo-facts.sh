@@ -3,6 +3,7 @@
 #   sysinfo-facts.sh <test-program.exe>
 # KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE come from the test registration.
 set -eu
+. "${KRUMBEL_WINE_SESSION%/*}/use-wine-session.sh"
 
 cpuinfo_field() {
     sed -n "s/^$1[[:space:]]*: //p" /proc/cpuinfo | head -n 1
@@ -71,4 +72,4 @@ export KRUMBEL_EXPECT_VENDOR_ID KRUMBEL_EXPECT_BRAND KRUMBEL_EXPECT_TSC_MHZ KRUM
 echo "host: vendor $KRUMBEL_EXPECT_VENDOR_ID, brand '$KRUMBEL_EXPECT_BRAND'," \
     "TSC $KRUMBEL_EXPECT_TSC_MHZ MHz ($KRUMBEL_EXPECT_TSC_SOURCE)"
 
-exec sh "$KRUMBEL_WINE_SESSION" run "$KRUMBEL_WINE_STATE" "$1"
+session run "$1"

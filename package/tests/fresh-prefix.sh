@@ -1,26 +1,18 @@
 #!/bin/sh
-# Installs the release zip as a player would, on a Wine prefix made for this run alone: unpacks it
-# to C:\Games and runs both programs from there. `Quorvel.exe -automatic -defaults` must store a
-# complete first set of settings; release_programs_test.exe then reads the programs' version
+# Installs the release zip as a player would, on a Wine prefix made for this run alone (a fresh
+# clone of the template, registered with OWN_SESSION: none of the other tests' settings): unpacks
+# it to C:\Games and runs both programs from there. `Quorvel.exe -automatic -defaults` must store
+# a complete first set of settings; release_programs_test.exe then reads the programs' version
 # information and manifests and closes Tinkrel.exe by Quit, which must store nothing.
-#   fresh-prefix.sh <zip> <i686|x86_64> <release_programs_test.exe> <version> <state folder>
+#   fresh-prefix.sh <zip> <release_programs_test.exe> <version>
 set -eu
+. "${KRUMBEL_WINE_SESSION%/*}/use-wine-session.sh"
 zip=$1
-arch=$2
-driver=$3
-version=$4
-state=$5
-session="$(dirname "$0")/../../cmake/wine-session"
-
-rm -rf "$state"
-status=0
-sh "$session" start "$state" "$arch" || status=$?
-trap 'sh "$session" stop "$state" >/dev/null' EXIT
-[ "$status" -eq 0 ] || exit "$status"
-WINEPREFIX="$state/prefix"
+driver=$2
+version=$3
 
 folder=$(basename "$zip" .zip)
-games="$WINEPREFIX/drive_c/Games"
+games=$(session path 'C:\Games')
 mkdir -p "$games"
 unzip -q "$zip" -d "$games"
 failures=0
@@ -33,19 +25,14 @@ fail() {
 wine_in() {
     dir=$1
     shift
-    out=$(mktemp "$state/output.XXXXXX")
-    status=0
-    (cd "$dir" && timeout 240 sh "$session" builtin "$state" "$@" >"$out") || status=$?
-    tr -d '\r' <"$out"
-    rm -f "$out"
-    return $status
+    (cd "$dir" && session builtin "$@")
 }
 key='HKCU\Software\Harnwick\Krumbel'
 root='HKEY_CURRENT_USER\\Software\\Harnwick\\Krumbel'  # as a pattern
 
 # A plain virtual X screen offers DirectDraw a single mode, which no best fit takes; Wine's virtual
 # desktop offers a monitor's set of modes, as a player's machine does.
-sh "$session" desktop "$state" 1280x1024 Quorvel.exe
+session desktop 1280x1024 Quorvel.exe
 wine_in "$games/$folder" "C:\\Games\\$folder\\Quorvel.exe" -automatic -defaults ||
     fail "Quorvel.exe -automatic -defaults exited with $?"
 settings=$(wine_in "$games" reg query "$key" /s) || true
@@ -72,13 +59,14 @@ for line in \
     "    RatingDsk    REG_SZ    [0-9]+"; do
     printf '%s\n' "$settings" | grep -Eqx "$line" || fail "Quorvel stored no line like '$line'"
 done
-if [ -e "$WINEPREFIX/drive_c/krumbeltestfile.tmp" ]; then
+if [ -e "$(session path 'C:\krumbeltestfile.tmp')" ]; then
     fail "the disk test left its file behind"
 fi
 
-mkdir -p "$WINEPREFIX/drive_c/package-check"
-cp "$driver" "$WINEPREFIX/drive_c/package-check/"
-wine_in "$WINEPREFIX/drive_c/package-check" "C:\\package-check\\$(basename "$driver")" \
+check=$(session path 'C:\package-check')
+mkdir -p "$check"
+cp "$driver" "$check/"
+wine_in "$check" "C:\\package-check\\$(basename "$driver")" \
     "C:\\Games\\$folder" "$version" || fail "the programs as Windows sees them, see above"
 # Tinkrel's Quit stores nothing, so none of its values appeared.
 if wine_in "$games" reg query "$key\\Misc" >/dev/null; then

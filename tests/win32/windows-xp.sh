@@ -6,34 +6,22 @@
 # XP, not what they import: the import check (cmake/check-imports) does that.
 #   windows-xp.sh <sysreport.exe> <quorvel_program_test.exe> <Quorvel.exe>
 #                 <tinkrel_test.exe> <Tinkrel.exe>
-# KRUMBEL_WINE_SESSION and KRUMBEL_WINE_STATE come from the test registration.
+# It runs in a session of its own (registered with OWN_SESSION), whose registry alone says winxp.
 set -eu
+. "${KRUMBEL_WINE_SESSION%/*}/use-wine-session.sh"
 sysreport=$1
 quorvel_test=$2
 quorvel=$3
 tinkrel_test=$4
 tinkrel=$5
-session() {
-    command=$1
-    shift
-    sh "$KRUMBEL_WINE_SESSION" "$command" "$KRUMBEL_WINE_STATE" "$@"
-}
 
-programs="sysreport.exe Quorvel.exe Tinkrel.exe"
-restore() {
-    for program in $programs; do
-        session builtin reg delete "HKCU\\Software\\Wine\\AppDefaults\\$program" /f \
-            >/dev/null 2>&1 || true
-    done
-}
-trap restore EXIT
-for program in $programs; do
+for program in sysreport.exe Quorvel.exe Tinkrel.exe; do
     session builtin reg add "HKCU\\Software\\Wine\\AppDefaults\\$program" /v Version /d winxp \
         /f >/dev/null
 done
 
 failures=0
-report=$(session run "$sysreport" | tr -d '\r' | head -n 1)
+report=$(session run "$sysreport" | head -n 1)
 case "$report" in
 "Windows XP Service Pack 3 "*) ;;
 *)

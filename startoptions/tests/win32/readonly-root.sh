@@ -1,16 +1,16 @@
 #!/bin/sh
 # Runs the tests of a test program that need a drive whose root can't be written: a folder of the
 # build, made read-only (immutable when we are root, whom mere permissions don't stop), mapped to
-# drive R: of the test prefix. Below it, R:\tmp can be written and R:\locked can't, for the
-# temporary folder. The folder and the mapping are removed again on every exit.
+# drive R: of the test's own session (registered with OWN_SESSION). Below it, R:\tmp can be
+# written and R:\locked can't, for the temporary folder. The folder and the mapping are removed
+# again on every exit.
 #   readonly-root.sh <test.exe> <gtest filter>
 set -eu
+. "${KRUMBEL_WINE_SESSION%/*}/use-wine-session.sh"
 program=$1
 filter=$2
-state=$KRUMBEL_WINE_STATE
-[ -d "$state/prefix" ] || { echo "skipped: no Wine session in $state"; exit 77; }
-drive="$state/readonly-drive"
-link="$state/prefix/dosdevices/r:"
+# In the test's working folder, in the build: a file system where a folder can be locked.
+drive=$(mktemp -d "$PWD/readonly-drive.XXXXXX")
 
 # Makes a folder read-only, also for root; false where this file system can't.
 lock_folder() {
@@ -24,9 +24,9 @@ lock_folder() {
 cleanup() {
     chattr -i "$drive" "$drive/locked" 2>/dev/null || true
     chmod -R u+w "$drive" 2>/dev/null || true
-    rm -rf "$drive" "$link"
+    rm -rf "$drive"
+    session drive R
 }
-cleanup
 trap cleanup EXIT
 
 mkdir -p "$drive/tmp" "$drive/locked"
@@ -35,6 +35,5 @@ if ! lock_folder "$drive/locked" || ! lock_folder "$drive"; then
     echo "skipped: can't make a folder read-only for this user on this file system"
     exit 77
 fi
-ln -s "$drive" "$link"
-KRUMBEL_READONLY_ROOT=1 sh "$KRUMBEL_WINE_SESSION" builtin "$state" "R:\\$(basename "$program")" \
-    --gtest_filter="$filter"
+session drive R "$drive"
+KRUMBEL_READONLY_ROOT=1 session builtin "R:\\$(basename "$program")" --gtest_filter="$filter"
