@@ -136,6 +136,9 @@ TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
     EXPECT_FALSE(dialog.IsEnabled(IDC_DEVICE));
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
     EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+    // The two lists locked while the start-up work filled them took the focus with them: it is
+    // on the first control that takes input.
+    EXPECT_EQ(dialog.FocusedId(), IDC_SCREEN_MODE);
     std::vector<std::string> modes = dialog.Entries(IDC_SCREEN_MODE);
     ASSERT_EQ(modes.size(), 5u);
     EXPECT_EQ(modes[4], "1280 x 1024 (5:4)");
