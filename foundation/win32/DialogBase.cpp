@@ -66,8 +66,10 @@ void DialogBase::KeepFocus() const {
     if (hwnd_ == nullptr || GetActiveWindow() != hwnd_) {
         return;
     }
+    // An open list of a combo box may hold the focus too: only none, or the dialog itself, or a
+    // disabled control, call for a move.
     HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(hwnd_, focus) && IsWindowEnabled(focus)) {
+    if (focus != nullptr && focus != hwnd_ && IsWindowEnabled(focus)) {
         return;
     }
     if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
