@@ -2,9 +2,10 @@
 # Takes the pictures in docs/. Of Quorvel's options dialog: quorvel-german.png (a first run, no
 # switches), quorvel-french-advanced.png ("-advanced", French chosen), quorvel-languages.png (the
 # language list open), quorvel-notice.png (Japanese chosen), quorvel-minimised.png,
-# quorvel-figures.png (the pointer on the rating, German) and quorvel-150.png (a first run at
-# 150 %, 144 dpi); of the tweak tool: tinkrel.png, every parameter at its default and
-# "DIPYieldThreshold" selected. Each scene starts with no settings stored, inside a Wine virtual
+# quorvel-figures.png (the pointer on the rating, German), quorvel-150.png (a first run at
+# 150 %, 144 dpi) and quorvel-high-contrast.png ("-advanced", French, under a black
+# high-contrast scheme, in a session of its own); of the tweak tool: tinkrel.png, every parameter
+# at its default and "DIPYieldThreshold" selected. Each scene starts with no settings stored, inside a Wine virtual
 # desktop (which draws window frames), in a Wine session of its own under <build-dir>/screenshots.
 #   docs/screenshots.sh [build-dir]   (default: build/win64; the programs and their show
 #                                      programs are built there first)
@@ -47,3 +48,13 @@ shoot quorvel_show.exe quorvel-figures.png figures
 shoot tinkrel_show.exe tinkrel.png 3
 session scale 144
 shoot quorvel_show.exe quorvel-150.png german
+
+# Under the black high-contrast scheme: a session of its own, whose system colours are the
+# scheme's.
+session stop >/dev/null
+KRUMBEL_WINE_STATE="$build/screenshots-high-contrast"
+session start --fresh "$quorvel" 1280x1024 >/dev/null
+colours=$root/startoptions/tests/win32/high-contrast-black.reg
+session builtin reg import "Z:$(echo "$colours" | tr / '\\')" >/dev/null
+session desktop 1280x1024 quorvel_show.exe
+shoot quorvel_show.exe quorvel-high-contrast.png high-contrast

@@ -56,6 +56,7 @@ struct RatingFigureTexts {
     const char* diskTransferFailed;
     const char* diskTooSlow;
     const char* average;  // how the average weighs the ratings
+    const char* keys;     // the tooltip's last line: which keys show and copy the figures
 };
 
 bool IsTranslated(int language);  // 0..5

@@ -54,6 +54,42 @@ const OwnerDrawn* DialogBase::DrawnItems(UINT id) const {
     return found != drawn_.end() ? found->second : nullptr;
 }
 
+void DialogBase::EnableControl(Window& control, bool enabled) const {
+    if (!enabled && control.HasFocus()) {
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, 0, FALSE);
+    }
+    control.Enable(enabled);
+    KeepFocus();  // when it was the only control Tab reaches
+}
+
+void DialogBase::KeepFocus() const {
+    if (hwnd_ == nullptr || GetActiveWindow() != hwnd_) {
+        return;
+    }
+    // An open list of a combo box may hold the focus too: only none, or the dialog itself, or a
+    // disabled control, call for a move.
+    HWND focus = GetFocus();
+    if (focus != nullptr && focus != hwnd_ && IsWindowEnabled(focus)) {
+        return;
+    }
+    if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    }
+}
+
+// Common controls learn of new system colours from their top-level window; then the dialog and
+// its controls are drawn again at once.
+void DialogBase::ColoursChanged(UINT message) {
+    if (message == WM_SYSCOLORCHANGE) {
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+        }
+    }
+    OnColoursChanged();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 bool DialogBase::PaintIfMinimised() {
     if (icon_ == nullptr || !IsIconic(hwnd_)) {
         return false;
@@ -113,6 +149,19 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         case WM_COPY:
             return OnCopy() ? TRUE : FALSE;
+        case WM_HELP:
+            OnHelp();
+            return TRUE;
+        case WM_ACTIVATE:
+            // The dialog manager restores the focus it saved after this message; the check
+            // follows it.
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                PostMessageW(hwnd_, kCheckFocus, 0, 0);
+            }
+            return FALSE;
+        case kCheckFocus:
+            KeepFocus();
+            return TRUE;
         default:
             return DispatchDecoration(message, wParam, lParam);
     }
@@ -149,6 +198,10 @@ INT_PTR DialogBase::DispatchDecoration(UINT message, WPARAM wParam, LPARAM lPara
         case WM_DPICHANGED:
             dpi_.OnDpiChanged(hwnd_, wParam, lParam);
             OnDpiChanged();
+            return FALSE;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            ColoursChanged(message);
             return FALSE;  // the template's controls and fonts follow in the default processing
         default:
             return FALSE;

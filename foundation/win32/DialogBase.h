@@ -58,6 +58,14 @@ public:
     void Route(std::vector<CommandRoute> routes) { routes_ = std::move(routes); }
     // Hands the owner-draw messages of control id to drawn, which must outlive the window.
     void DrawnBy(int id, const OwnerDrawn& drawn) { drawn_[id] = &drawn; }
+    // Enables or disables control. The dialog manager leaves no focus at all when the control
+    // that has it is disabled: the focus first moves on to the next control Tab reaches.
+    void EnableControl(Window& control, bool enabled) const;
+    // Where no control of the active dialog has the focus (the one that had it was disabled), it
+    // goes to the first control Tab reaches. An inactive dialog is left alone: the player turned
+    // to another window, which keeps the activation; the check runs again when the player comes
+    // back.
+    void KeepFocus() const;
 
 protected:
     // WM_INITDIALOG, after Handle() is set. True lets the system put the focus on the first
@@ -82,16 +90,25 @@ protected:
         (void)kind;
         return nullptr;
     }
+    // WM_HELP: F1.
+    virtual void OnHelp() {}
+    // WM_SYSCOLORCHANGE and WM_SETTINGCHANGE: the system's colours or its high-contrast setting
+    // may have changed. The base draws the dialog again after the hook.
+    virtual void OnColoursChanged() {}
     // WM_DPICHANGED, after Dpi() took the new scale and the window the suggested rectangle: what
     // the dialog draws itself follows here; the template's controls and fonts follow by themselves.
     virtual void OnDpiChanged() {}
 
 private:
+    // Posted on activation: KeepFocus, once the dialog manager has restored the focus.
+    static constexpr UINT kCheckFocus = WM_APP + 1;
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR DispatchDecoration(UINT message, WPARAM wParam, LPARAM lParam);
     bool RunRoute(int id, int code);
+    void ColoursChanged(UINT message);
     // The object drawing the items of control id; null when none does.
     const OwnerDrawn* DrawnItems(UINT id) const;
     // While the dialog is minimised, paints the icon centred in its client area at the size of a

@@ -38,6 +38,33 @@ public:
         Send(TTM_UPDATETIPTEXTW, 0, Ptr(&tool));
     }
 
+    // A tip for control that shows only when Track tells it to, wherever the pointer is.
+    bool AddTrackedTool(HWND control, const char* text) {
+        std::wstring wide = WideText(text);
+        TOOLINFOW tool = Tool(control, wide);
+        tool.uFlags |= TTF_TRACK | TTF_ABSOLUTE;
+        return Send(TTM_ADDTOOLW, 0, Ptr(&tool)) != FALSE;
+    }
+    // Shows the tracked tip of control with its top-left corner at the screen point at, or hides
+    // it.
+    void Track(HWND control, bool show, POINT at = {}) {
+        if (show) {
+            Send(TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+        }
+        std::wstring none;
+        TOOLINFOW tool = Tool(control, none);
+        Send(TTM_TRACKACTIVATE, show ? TRUE : FALSE, Ptr(&tool));
+    }
+    // The size in pixels the tip of control takes with its text.
+    SIZE TipSize(HWND control) const {
+        std::wstring none;
+        TOOLINFOW tool = Tool(control, none);
+        const LRESULT size = Send(TTM_GETBUBBLESIZE, 0, Ptr(&tool));
+        return {LOWORD(size), HIWORD(size)};
+    }
+    // Lets the tooltip show its tips on the pointer, or keeps them back.
+    void Activate(bool active) { Send(TTM_ACTIVATE, active ? TRUE : FALSE); }
+
     // Lines wider than width pixels are wrapped; with a width set, line feeds start new lines.
     void SetMaxTipWidth(int width) { Send(TTM_SETMAXTIPWIDTH, 0, width); }
     // How long the tip stays while the pointer rests (at most 32767 ms).

@@ -6,18 +6,19 @@
 namespace {
 
 // The entries carry the display drivers' names, which come in the system's code page.
-void ShowContent(ComboBox& list, const ListContent& content) {
+void ShowContent(const DialogBase& dialog, ComboBox& list, const ListContent& content) {
     list.ResetContent();
     for (const KStr& item : content.items) {
         list.AddString(item.Text(), TextOrigin::kSystem);
     }
     list.SetCurSel(content.selection);
-    list.Enable(content.enabled);
+    dialog.EnableControl(list, content.enabled);
 }
 
 }  // namespace
 
 void DisplayChoiceView::Attach(const DialogBase& dialog) {
+    dialog_ = &dialog;
     const HWND window = dialog.Handle();
     okButton_.Attach(window, IDC_OK);
     adapterList_.Attach(window, IDC_ADAPTER);
@@ -35,9 +36,6 @@ void DisplayChoiceView::Enumerate(DisplayDriverLayer& drivers) {
 void DisplayChoiceView::Show(const DisplayChoice& stored, bool useDefaults) {
     fullScreen = stored.fullScreen;
     FillAdapterList(StoredAdapterIndex(adapters, stored));
-    // No device is listed yet: OK is disabled for a moment, which takes the keyboard focus from
-    // it, so that the filled dialog starts with no control focused.
-    UpdateOkButton();
     const int32_t adapter = adapterList_.GetCurSel();
     FillDeviceList(StoredDeviceIndex(adapters, adapter, stored));
     FillModeList(
@@ -63,17 +61,18 @@ DisplayChoice DisplayChoiceView::Read() {
 }
 
 void DisplayChoiceView::FillAdapterList(int32_t index) {
-    ShowContent(adapterList_, AdapterList(adapters, index));
+    ShowContent(*dialog_, adapterList_, AdapterList(adapters, index));
 }
 
 void DisplayChoiceView::FillDeviceList(int32_t index) {
-    ShowContent(deviceList_, DeviceList(adapters, adapterList_.GetCurSel(), index));
+    ShowContent(*dialog_, deviceList_, DeviceList(adapters, adapterList_.GetCurSel(), index));
 }
 
 void DisplayChoiceView::FillModeList(int32_t index) {
-    ShowContent(modeList_, ModeList(adapters, adapterList_.GetCurSel(), index));
+    ShowContent(*dialog_, modeList_, ModeList(adapters, adapterList_.GetCurSel(), index));
 }
 
 void DisplayChoiceView::UpdateOkButton() {
-    okButton_.Enable(OkAllowed(adapters, adapterList_.GetCurSel(), deviceList_.GetCurSel()));
+    dialog_->EnableControl(okButton_,
+                           OkAllowed(adapters, adapterList_.GetCurSel(), deviceList_.GetCurSel()));
 }

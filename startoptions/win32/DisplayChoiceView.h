@@ -34,6 +34,7 @@ private:
     void FillModeList(int32_t index);
     void UpdateOkButton();
 
+    const DialogBase* dialog_ = nullptr;  // enables the controls, minding the focus
     Button okButton_;
     ComboBox adapterList_;
     ComboBox deviceList_;

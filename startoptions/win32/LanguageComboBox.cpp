@@ -6,6 +6,7 @@
 
 #include "JapaneseCharacters.h"
 #include "Localisation.h"
+#include "win32/HighContrast.h"
 
 namespace {
 
@@ -38,9 +39,10 @@ void DrawJapaneseWord(HDC dc, const RECT& rect, COLORREF colour, UINT dpi) {
 
 }  // namespace
 
+// The list keeps the entry's text, which screen readers read; the drawing takes the program's
+// own text from the item's data.
 int LanguageComboBox::AddString(const char* text) {
-    // Without strings of its own, the list takes the parameter as the item's data as it is.
-    int index = Int(Send(CB_ADDSTRING, 0, Ptr(text)));
+    int index = ComboBox::AddString(text);
     SetItemData(index, Ptr(text));
     return index;
 }
@@ -56,12 +58,13 @@ void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item) const {
     if (item.itemID == static_cast<UINT>(-1)) {
         return;  // the selection field keeps the height the system gave it
     }
-    const char* text = TextOfItemData(item.itemData);
-    if (text == nullptr) {
+    // The list asks while it adds the entry, before the entry has its item data: the text the
+    // list keeps is measured.
+    const std::wstring wide = WideText(GetLBText(static_cast<int>(item.itemID)).Text());
+    if (wide.empty()) {
         item.itemHeight = 0;
         return;
     }
-    const std::wstring wide = WideText(text);
     HDC dc = GetDC(hwnd_);
     SIZE extent = {0, 0};
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
@@ -84,6 +87,11 @@ void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
         SetTextColor(dc, drawing);
         SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
         FillRect(dc, &rect, GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else if (HighContrastOn()) {
+        drawing = GetSysColor(COLOR_WINDOWTEXT);
+        SetTextColor(dc, drawing);
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
     } else {
         HBRUSH background = CreateSolidBrush(oldBackground);
         FillRect(dc, &rect, background);

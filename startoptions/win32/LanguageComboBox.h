@@ -6,10 +6,12 @@
 #include "win32/Dpi.h"
 #include "win32/OwnerDrawn.h"
 
-// The language list: an owner-drawn drop-down list that keeps no strings of its own. Each item's
-// data points at its text, which must outlive the item (the program passes static texts). The
-// entry "Japanese" is drawn as the three Japanese characters, so that it shows without a
-// Japanese font; every other entry as its text, measured and drawn through the W functions.
+// The language list: an owner-drawn drop-down list that keeps its entries' texts, which screen
+// readers read. Each item's data points at the program's own text, which must outlive the item
+// (the program passes static texts) and which the drawing takes. The entry "Japanese" is drawn as
+// the three Japanese characters, so that it shows without a Japanese font; every other entry as
+// its text, measured and drawn through the W functions; under high contrast in the system's
+// window colours.
 class LanguageComboBox : public ComboBox, public OwnerDrawn {
 public:
     using ComboBox::ComboBox;
@@ -17,7 +19,7 @@ public:
     // The DPI the Japanese characters are drawn at: their strokes, pen and place in the item.
     void SetDpi(UINT dpi) { dpi_ = dpi; }
 
-    // Adds an entry whose item data is text; returns its position.
+    // Adds an entry with the text, whose item data is text itself; returns its position.
     int AddString(const char* text);
     // The text of entry index; null when the entry has none or doesn't exist.
     const char* EntryText(int index) const;

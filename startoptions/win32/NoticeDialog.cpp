@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "res/QuorvelRes.h"
+#include "win32/HighContrast.h"
 
 namespace {
 
@@ -19,7 +20,18 @@ bool NoticeDialog::OnInitDialog() {
     if (!Dpi().IsDesign()) {
         ScalePicture();
     }
+    ShowPictureUnlessHighContrast();
     return true;
+}
+
+// The picture is black on white whatever the theme; the English sentence below it says the same
+// in the theme's colours.
+void NoticeDialog::ShowPictureUnlessHighContrast() {
+    Window(Item(IDC_NOTICE_PICTURE)).Show(!HighContrastOn());
+}
+
+void NoticeDialog::OnColoursChanged() {
+    ShowPictureUnlessHighContrast();
 }
 
 void NoticeDialog::ScalePicture() {
@@ -44,6 +56,9 @@ void NoticeDialog::OnDpiChanged() {
 }
 
 HBRUSH NoticeDialog::OnCtlColor(HDC dc, HWND, UINT) {
+    if (HighContrastOn()) {
+        return UseSystemWindowColours(dc);
+    }
     SetBkColor(dc, RGB(255, 255, 255));
     return whiteBrush.Get();
 }

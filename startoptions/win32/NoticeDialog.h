@@ -5,8 +5,9 @@
 #include "win32/ScaledPicture.h"
 
 // Dialog 135: Japanese is not available in this version. Shown modally over the options dialog
-// when Japanese is chosen; every control, the OK button included, sits on white. Its picture of
-// the Japanese sentence grows with the dialog's DPI, as its font does.
+// when Japanese is chosen; every control, the OK button included, sits on white, or under high
+// contrast on the system's window colour, without the picture. Its picture of the Japanese
+// sentence grows with the dialog's DPI, as its font does.
 class NoticeDialog : public DialogBase {
 public:
     NoticeDialog();
@@ -15,10 +16,12 @@ protected:
     bool OnInitDialog() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
     void OnDpiChanged() override;
+    void OnColoursChanged() override;
 
 private:
     // Gives the picture control the sentence at the dialog's DPI (at 96 dpi it shows its own).
     void ScalePicture();
+    void ShowPictureUnlessHighContrast();
 
     Brush whiteBrush;
     ScaledPicture picture_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win32/HighContrast.h"
+
 void OptionsDecoration::Init(DialogBase& dialog, bool bunt) {
     whiteBrush.Reset(CreateSolidBrush(kWhite));
     backgroundColour = bunt ? kBuntColour : kWhite;
@@ -15,8 +17,12 @@ void OptionsDecoration::Scale(DialogBase& dialog) {
 }
 
 // Copies the banner, made for the dialog's scale, to the top-left corner; where the client area is
-// larger than the banner (the advanced rows, a wider font), its paper goes on.
+// larger than the banner (the advanced rows, a wider font), its paper goes on. Under high contrast
+// no banner: the background the dialog's colour gave it stays.
 void OptionsDecoration::Paint(HWND dialog) const {
+    if (HighContrastOn()) {
+        return;
+    }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
     SetBkColor(dc, backgroundColour);
@@ -43,6 +49,9 @@ void OptionsDecoration::Paint(HWND dialog) const {
 HBRUSH OptionsDecoration::ControlColour(HDC dc, UINT kind) const {
     if (kind == WM_CTLCOLORBTN) {
         return nullptr;
+    }
+    if (HighContrastOn()) {
+        return UseSystemWindowColours(dc);
     }
     SetBkColor(dc, kWhite);
     return whiteBrush.Get();

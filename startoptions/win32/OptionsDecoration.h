@@ -9,9 +9,9 @@
 #include "win32/ScaledPicture.h"
 
 // The options dialog's look: the program icons, the banner behind the controls and the colours
-// of the dialog and its controls, all at the dialog's DPI. Every colour and brush the dialog
-// paints with is decided here. Brushes, banner and icons live as long as the dialog; its base
-// paints the icon while it is minimised.
+// of the dialog and its controls, all at the dialog's DPI; under high contrast no banner and the
+// system's colours only. Every colour and brush the dialog paints with is decided here. Brushes,
+// banner and icons live as long as the dialog; its base paints the icon while it is minimised.
 class OptionsDecoration {
 public:
     static constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -26,7 +26,8 @@ public:
     // WM_PAINT: the banner in the top-left corner, its paper beyond it.
     void Paint(HWND dialog) const;
     // WM_CTLCOLOR*: push buttons keep the system's colours; everything else, the dialog
-    // included, sits on white. The "-bunt" colour does not reach the controls.
+    // included, sits on white, or under high contrast on the system's window colour with its
+    // window text colour. The "-bunt" colour does not reach the controls.
     HBRUSH ControlColour(HDC dc, UINT kind) const;
 
 private:

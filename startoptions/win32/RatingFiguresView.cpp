@@ -1,5 +1,6 @@
 #include "win32/RatingFiguresView.h"
 
+#include "Localisation.h"
 #include "RatingFigures.h"
 #include "res/QuorvelRes.h"
 #include "win32/WideFigures.h"
@@ -25,13 +26,17 @@ void RatingFiguresView::Attach(const DialogBase& dialog) {
     dialog_ = dialog.Handle();
     ratingText_.Attach(dialog_, IDC_RATING);
     // A static control leaves the mouse to its dialog unless it notifies; the tooltip needs to see
-    // the pointer resting on the summary itself.
+    // the pointer resting on the summary itself, and a click on it shows the figures.
     HWND summary = ratingText_.Handle();
     SetWindowLongW(summary, GWL_STYLE, GetWindowLongW(summary, GWL_STYLE) | SS_NOTIFY);
     ratingTooltip_.Create(dialog_);
     ratingTooltip_.AddTool(summary, "");  // no text, no tip, until the figures are measured
+    figuresTip_.Create(dialog_);
+    figuresTip_.AddTrackedTool(summary, "");
     // Lines end where the figures end them; only one wider than the screen is wrapped.
-    ratingTooltip_.SetMaxTipWidth(GetSystemMetrics(SM_CXSCREEN));
+    for (Tooltip* tip : {&ratingTooltip_, &figuresTip_}) {
+        tip->SetMaxTipWidth(GetSystemMetrics(SM_CXSCREEN));
+    }
     ratingTooltip_.SetShowTime(kFiguresShowTimeMs);
     copyKey_.Install();
 }
@@ -45,7 +50,9 @@ void RatingFiguresView::ShowFigures(int language, const RatingInputs& inputs,
     const RatingFigures figures = RatingFiguresOf(language, inputs, disk);
     if (figures.text.Length() > 0) {
         figures_ = WideFigures(figures);
-        ratingTooltip_.UpdateText(ratingText_.Handle(), figures_);
+        const std::wstring tip = figures_ + L"\n" + WideText(RatingFigureTextsOf(language)->keys);
+        ratingTooltip_.UpdateText(ratingText_.Handle(), tip);
+        figuresTip_.UpdateText(ratingText_.Handle(), tip);
     }
 }
 
@@ -55,4 +62,42 @@ void RatingFiguresView::Copy() const {
     }
     const KStr summary = ratingText_.GetText(TextOrigin::kSystem);
     CopyTextToClipboard(dialog_, CopyText(WideText(summary.Text(), TextOrigin::kSystem), figures_));
+}
+
+void RatingFiguresView::ToggleFigures() {
+    if (figuresShown_) {
+        HideFigures();
+        return;
+    }
+    if (figures_.empty()) {
+        return;  // nothing measured yet
+    }
+    HWND summary = ratingText_.Handle();
+    RECT place;
+    GetWindowRect(summary, &place);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(dialog_, MONITOR_DEFAULTTONEAREST), &monitor);
+    // Below the summary, or above it where the screen ends first.
+    const SIZE size = figuresTip_.TipSize(summary);
+    POINT at = {place.left, place.bottom};
+    if (at.y + size.cy > monitor.rcWork.bottom) {
+        at.y = place.top - size.cy;
+    }
+    ratingTooltip_.Activate(false);  // one tip of the figures at a time
+    figuresTip_.Track(summary, true, at);
+    figuresShown_ = true;
+    focusWithFigures_ = GetFocus();
+}
+
+void RatingFiguresView::HideFigures() {
+    figuresTip_.Track(ratingText_.Handle(), false);
+    ratingTooltip_.Activate(true);
+    figuresShown_ = false;
+}
+
+void RatingFiguresView::HideFiguresWhenFocusMoved() {
+    if (figuresShown_ && GetFocus() != focusWithFigures_) {
+        HideFigures();
+    }
 }

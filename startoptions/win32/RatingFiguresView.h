@@ -14,7 +14,8 @@
 
 // The rating summary below the lists and the figures behind it: the summary's tooltip, in the
 // dialog's language, and Ctrl+C, which copies the summary with the figures as the tooltip shows
-// them.
+// them. The tooltip shows while the pointer rests on the summary; F1 and a click or tap on the
+// summary show the figures beside it too, without the mouse. Their last line names these keys.
 class RatingFiguresView {
 public:
     // Takes the summary control of dialog and gives it its tooltip, empty until the figures are
@@ -24,13 +25,23 @@ public:
     void ShowSummary(const KStr& summary);
     // The figures in language; a language without texts keeps the figures last shown.
     void ShowFigures(int language, const RatingInputs& inputs, const DiskMeasurement& disk);
-    // Puts the summary and the figures on the clipboard; nothing before they are measured.
+    // Puts the summary and the figures on the clipboard (without the line about the keys);
+    // nothing before they are measured.
     void Copy() const;
+    // Shows the figures beside the summary until the next toggle or a move of the focus; hides
+    // them when they show.
+    void ToggleFigures();
+    void HideFiguresWhenFocusMoved();
 
 private:
+    void HideFigures();
+
     HWND dialog_ = nullptr;
     Static ratingText_;
-    Tooltip ratingTooltip_;
+    Tooltip ratingTooltip_;  // on the pointer
+    Tooltip figuresTip_;     // beside the summary, on F1 or a click
+    bool figuresShown_ = false;
+    HWND focusWithFigures_ = nullptr;  // the focus when they showed
     CopyKey copyKey_;
-    std::wstring figures_;  // the tooltip's text, in the language last shown
+    std::wstring figures_;  // the figures, in the language last shown
 };

@@ -38,7 +38,8 @@ bool StartOptionsDialog::OnInitDialog() {
     Route({{IDC_ADAPTER, CBN_SELENDOK, [this] { display_.OnAdapterChanged(); }},
            {IDC_DEVICE, CBN_SELENDOK, [this] { display_.OnDeviceChanged(); }},
            {IDC_LANGUAGE, CBN_SELENDOK, [this] { OnLanguageChanged(); }},
-           {IDC_DEFAULTS, BN_CLICKED, [this] { ApplyPresets(RecommendedPresets(ratings)); }}});
+           {IDC_DEFAULTS, BN_CLICKED, [this] { ApplyPresets(RecommendedPresets(ratings)); }},
+           {IDC_RATING, STN_CLICKED, [this] { figures_.ToggleFigures(); }}});
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
     if (!switches_.advanced) {
         HideAdvancedControls();
@@ -82,6 +83,7 @@ void StartOptionsDialog::OnTimer(UINT_PTR id) {
         RunStartupWork();
     } else if (id == kFramerateTimer) {
         ShowFramerate();
+        figures_.HideFiguresWhenFocusMoved();
         if (switches_.automatic) {
             OnOK();
         }
@@ -107,6 +109,7 @@ void StartOptionsDialog::RunStartupWork() {
 
         dialog.Enable(true);
     }
+    KeepFocus();
     filled_ = true;
     SetTimer(Handle(), kFramerateTimer, kFramerateRefreshMs, nullptr);
 }
@@ -236,4 +239,8 @@ HBRUSH StartOptionsDialog::OnCtlColor(HDC dc, HWND, UINT kind) {
 bool StartOptionsDialog::OnCopy() {
     figures_.Copy();
     return true;
+}
+
+void StartOptionsDialog::OnHelp() {
+    figures_.ToggleFigures();
 }

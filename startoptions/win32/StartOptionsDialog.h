@@ -38,6 +38,7 @@ protected:
     bool OnPaint() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
     bool OnCopy() override;
+    void OnHelp() override;
 
 private:
     void AttachControls();

@@ -1,6 +1,7 @@
 #include "DialogDriver.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "Cp1252.h"
 #include "Wait.h"
@@ -29,6 +30,24 @@ std::string TextOf(LRESULT length, const Ask& ask) {
     return Narrow(text);
 }
 
+std::string WindowText(HWND window) {
+    return TextOf(SendTimed(window, WM_GETTEXTLENGTH, 0, 0), [&](wchar_t* buffer, WPARAM size) {
+        return SendTimed(window, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer));
+    });
+}
+
+// The first tooltip window the dialog owns for which take(tip) holds; null when there is none.
+template <typename Take>
+HWND OwnedTooltip(HWND dialog, const Take& take) {
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+        if (GetWindow(tip, GW_OWNER) == dialog && take(tip)) {
+            return tip;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 LRESULT DialogDriver::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -36,9 +55,7 @@ LRESULT DialogDriver::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) c
 }
 
 std::string DialogDriver::Text(int id) const {
-    return TextOf(Send(id, WM_GETTEXTLENGTH), [&](wchar_t* buffer, WPARAM size) {
-        return Send(id, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer));
-    });
+    return WindowText(Window(id));
 }
 
 bool DialogDriver::IsEnabled(int id) const {
@@ -46,10 +63,17 @@ bool DialogDriver::IsEnabled(int id) const {
 }
 
 bool DialogDriver::HasFocus(int id) const {
+    return id != 0 && FocusedId() == id;
+}
+
+int DialogDriver::FocusedId() const {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info) &&
-           info.hwndFocus == Item(id);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info) ||
+        info.hwndFocus == nullptr || GetParent(info.hwndFocus) != dialog_) {
+        return 0;
+    }
+    return GetDlgCtrlID(info.hwndFocus);
 }
 
 RECT DialogDriver::Frame(int id) const {
@@ -62,6 +86,55 @@ bool DialogDriver::IsComboBox(int id) const {
     wchar_t name[32] = {};
     GetClassNameW(Item(id), name, 32);
     return lstrcmpiW(name, L"ComboBox") == 0;
+}
+
+std::vector<int> DialogDriver::TabOrder() const {
+    std::vector<int> order;
+    const HWND first = GetNextDlgTabItem(dialog_, nullptr, FALSE);
+    for (HWND at = first; at != nullptr && (order.empty() || at != first);
+         at = GetNextDlgTabItem(dialog_, at, FALSE)) {
+        order.push_back(GetDlgCtrlID(at));
+    }
+    return order;
+}
+
+std::string DialogDriver::LabelBefore(int id) const {
+    HWND before = GetWindow(Item(id), GW_HWNDPREV);
+    wchar_t name[16] = {};
+    if (before == nullptr || !IsWindowVisible(before) || GetClassNameW(before, name, 16) == 0 ||
+        lstrcmpiW(name, L"Static") != 0) {
+        return {};
+    }
+    return WindowText(before);
+}
+
+std::string DialogDriver::AccessibleName(int id) const {
+    struct Com {
+        HRESULT status = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        ~Com() {
+            if (SUCCEEDED(status)) {
+                CoUninitialize();
+            }
+        }
+    } com;
+    IAccessible* accessible = nullptr;
+    // The runtime's library holds a wrong IID_IAccessible; the header's declaration is right.
+    if (FAILED(AccessibleObjectFromWindow(Item(id), static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return "<no accessible object>";
+    }
+    VARIANT self = {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string text;
+    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+        text = Narrow(name);
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return text;
 }
 
 int DialogDriver::EntryCount(int id) const {
@@ -196,13 +269,53 @@ void DialogDriver::PressCtrlC() const {
 }
 
 HWND DialogDriver::TooltipWindow() const {
-    HWND tip = nullptr;
-    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
-        if (GetWindow(tip, GW_OWNER) == dialog_) {
-            return tip;
+    return OwnedTooltip(dialog_, [](HWND) { return true; });
+}
+
+HWND DialogDriver::ShownTipWindow() const {
+    return OwnedTooltip(dialog_, [](HWND window) { return IsWindowVisible(window) != FALSE; });
+}
+
+std::string DialogDriver::ShownTip() const {
+    HWND tip = ShownTipWindow();
+    return tip != nullptr ? WindowText(tip) : std::string();
+}
+
+bool DialogDriver::BringToFront() const {
+    return WaitFor([&] {
+        SetForegroundWindow(dialog_);
+        return GetForegroundWindow() == dialog_;
+    });
+}
+
+bool DialogDriver::PressKey(WORD key, WORD modifier) {
+    auto stroke = [](WORD virtualKey, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        return input;
+    };
+    INPUT strokes[4];
+    UINT count = 0;
+    if (modifier != 0) {
+        strokes[count++] = stroke(modifier, false);
+    }
+    strokes[count++] = stroke(key, false);
+    strokes[count++] = stroke(key, true);
+    if (modifier != 0) {
+        strokes[count++] = stroke(modifier, true);
+    }
+    return SendInput(count, strokes, sizeof(INPUT)) == count;
+}
+
+bool DialogDriver::TypeKeys(const std::string& keys) {
+    for (char key : keys) {
+        if (!PressKey(static_cast<WORD>(key))) {
+            return false;
         }
     }
-    return nullptr;
+    return true;
 }
 
 int DialogDriver::SliderPos(int id) const {

@@ -23,8 +23,21 @@ public:
     // Whether control id, or the dialog itself for id 0, takes input.
     bool IsEnabled(int id = 0) const;
     bool HasFocus(int id) const;
+    // The id of the dialog's control that has the keyboard focus; 0 when none of its controls has
+    // it.
+    int FocusedId() const;
     // Window rectangle on the screen of control id, or of the dialog for id 0.
     RECT Frame(int id = 0) const;
+
+    // The controls Tab visits, by id, from the first (as the dialog manager finds them: visible,
+    // enabled, with WS_TABSTOP), once round.
+    std::vector<int> TabOrder() const;
+    // The text of the label just before control id in the dialog's order, after which a screen
+    // reader names a control without a text of its own; empty when the window before it is no
+    // visible static text.
+    std::string LabelBefore(int id) const;
+    // The name the system's accessibility layer gives control id (IAccessible::get_accName).
+    std::string AccessibleName(int id) const;
 
     // Entries of a combo box or list box, and the selected position (-1: none).
     std::vector<std::string> Entries(int id) const;
@@ -69,6 +82,20 @@ public:
     void PressCtrlC() const;
     // The tooltip window the dialog owns; null without one.
     HWND TooltipWindow() const;
+    // The tooltip window of the dialog that shows, and its text; null and empty while none shows.
+    HWND ShownTipWindow() const;
+    std::string ShownTip() const;
+
+    // Brings the dialog to the foreground, as a click on its caption does; true once it is there.
+    // Keys go to the foreground window: the tests that press them run in a Wine session of their
+    // own, where no other test's window takes it.
+    bool BringToFront() const;
+    // A key pressed and released through the system's input queue, as a keyboard gives it to the
+    // foreground window, with the modifier (VK_CONTROL, VK_SHIFT...) held down when one is given.
+    // The program sees it later, in its own time. False when it can't be sent.
+    static bool PressKey(WORD key, WORD modifier = 0);
+    // Each character of digits and letters (0-9, A-Z) as a key press.
+    static bool TypeKeys(const std::string& keys);
 
     int SliderPos(int id) const;
     int SliderMin(int id) const;

@@ -16,3 +16,7 @@
 #define IDC_LOAD 1010
 #define IDC_DESCRIPTION 1011
 #define IDC_VALUE 1012
+// The labels of the list, the slider and the value field.
+#define IDC_PARAMETER_LIST_LABEL 1013
+#define IDC_SLIDER_LABEL 1014
+#define IDC_VALUE_LABEL 1015

@@ -29,6 +29,9 @@ protected:
     bool OnInitDialog() override;
     void OnTimer(UINT_PTR id) override;
     void OnDpiChanged() override;
+    // Enter presses the hidden default button: the tool stays open. A number typed into the
+    // value field is already taken with each change.
+    void OnOK() override {}
 
 private:
     void AttachControls();

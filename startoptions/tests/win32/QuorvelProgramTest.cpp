@@ -139,11 +139,10 @@ TEST_F(QuorvelProgram, RatingSummaryShowsItsFiguresOnHover) {
     ProgramDriver quorvel(QuorvelPath());
     DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
     ASSERT_TRUE(dialog);
-    HWND tip = dialog.TooltipWindow();
-    ASSERT_NE(tip, nullptr);
     ASSERT_TRUE(dialog.PointWithMouse(IDC_RATING));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(tip) != FALSE; })) << "no tooltip shown";
-    const std::string figures = DialogDriver(tip).Text();  // the text on show
+    std::string figures;  // the text on show
+    ASSERT_TRUE(WaitFor([&] { return !(figures = dialog.ShownTip()).empty(); }))
+        << "no tooltip shown";
     // Wine's graphics board has hardware TnL.
     EXPECT_NE(figures.find(" MB, Hardware-Transformation und -Beleuchtung: ja\nFestplatte: "),
               std::string::npos)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "SystemRating.h"
 #include "res/QuorvelRes.h"
@@ -17,6 +18,19 @@ inline std::wstring QuorvelPath() {
 // Quorvel's options dialog once its start-up work has filled it: rating shown, input taken.
 inline bool QuorvelFilled(const DialogDriver& dialog) {
     return !dialog.Text(IDC_RATING).empty() && dialog.IsEnabled();
+}
+
+// The controls Tab visits in the options dialog, in this order; the language list and the Tcl
+// field only with "-advanced".
+inline std::vector<int> QuorvelTabOrder(bool advanced) {
+    std::vector<int> order = {IDC_ADAPTER,  IDC_DEVICE,    IDC_SCREEN_MODE, IDC_FULL_SCREEN,
+                              IDC_OBJECTS,  IDC_LANDSCAPE, IDC_TEXTURE,     IDC_FRAMERATE,
+                              IDC_DEFAULTS, IDC_OK,        IDC_CANCEL};
+    if (advanced) {
+        order.insert(order.begin(), IDC_LANGUAGE);
+        order.insert(order.end() - 2, IDC_TCL_DEFINES);
+    }
+    return order;
 }
 
 // What the program proposes besides the language.

@@ -2,23 +2,30 @@
 // program), brings it into the state a screenshot shows, and writes "x y width height" of the
 // window to photograph into a file.
 //   quorvel_show.exe german|french|languages|notice|minimised|figures <ready-file>
+//   quorvel_show.exe high-contrast <ready-file>      the options dialog in this program, drawn as
+//                                                     under a high-contrast theme, in the system
+//                                                     colours of the session
 //   quorvel_show.exe run <ready-file> [switches...]   Quorvel as a player runs it, once filled;
 //                                                     exits with Quorvel's exit code
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "res/QuorvelRes.h"
 #include "support/ProgramDriver.h"
 #include "support/ReadyFile.h"
+#include "win32/DirectDrawLayer.h"
+#include "win32/HighContrast.h"
+#include "win32/KSysInfo.h"
 #include "win32/QuorvelRun.h"
+#include "win32/StartOptionsDialog.h"
 
 namespace {
-
-constexpr int kFrench = 2;
-constexpr int kJapanese = 6;
 
 // Quorvel with the switches, photographed once filled and then left to the player.
 int RunQuorvel(int argc, char** argv) {
@@ -30,16 +37,66 @@ int RunQuorvel(int argc, char** argv) {
     return RunAsPlayer(quorvel, argv[2], QuorvelFilled);
 }
 
+// The options dialog, "-advanced", in French, on a thread of this program: Wine can't report a
+// high-contrast theme, so only a dialog in this process can be told of one.
+DWORD WINAPI RunDialog(void*) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    KSysInfo sysInfo;
+    DirectDrawLayer drivers;
+    StartOptionsDialog dialog(sysInfo, drivers, KStr("-advanced"));
+    dialog.RunModal();
+    return 0;
+}
+
+// The thread's dialog; its tooltips are windows of the thread too.
+BOOL CALLBACK KeepDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wcscmp(className, L"#32770") != 0) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+int ShowHighContrast(const char* readyFile) {
+    ForceHighContrast(HighContrastAnswer::kOn);
+    DWORD threadId = 0;
+    HANDLE thread = CreateThread(nullptr, 0, RunDialog, nullptr, 0, &threadId);
+    HWND window = nullptr;
+    const bool filled =
+        thread != nullptr && WaitFor([&] {
+            EnumThreadWindows(threadId, KeepDialog, reinterpret_cast<LPARAM>(&window));
+            return window != nullptr && QuorvelFilled(DialogDriver(window));
+        });
+    const DialogDriver dialog(window);
+    if (filled) {
+        dialog.Choose(IDC_LANGUAGE, kFrench);
+        WriteReadyFile(readyFile, dialog);
+        Sleep(5000);  // until the picture is taken
+        dialog.PostClose(IDCANCEL);
+    }
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+    }
+    return filled ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "run") == 0) {
         return RunQuorvel(argc, argv);
     }
+    if (argc == 3 && std::strcmp(argv[1], "high-contrast") == 0) {
+        return ShowHighContrast(argv[2]);
+    }
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: quorvel_show german|french|languages|notice|minimised|figures "
-                     "<ready-file>\n");
+                     "usage: quorvel_show german|french|languages|notice|minimised|figures|"
+                     "high-contrast <ready-file>\n");
         return 2;
     }
     const char* scene = argv[1];
@@ -69,9 +126,9 @@ int main(int argc, char** argv) {
     RECT frame = shown.Frame();
     if (std::strcmp(scene, "figures") == 0) {
         // The pointer rests on the rating summary: the dialog with its tooltip.
-        HWND tip = dialog.TooltipWindow();
-        if (tip == nullptr || !dialog.PointWithMouse(IDC_RATING) ||
-            !WaitFor([&] { return IsWindowVisible(tip) != FALSE; })) {
+        HWND tip = nullptr;
+        if (!dialog.PointWithMouse(IDC_RATING) ||
+            !WaitFor([&] { return (tip = dialog.ShownTipWindow()) != nullptr; })) {
             std::fprintf(stderr, "the rating's tooltip did not show\n");
             return 1;
         }

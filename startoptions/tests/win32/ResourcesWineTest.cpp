@@ -15,6 +15,7 @@
 #include "res/QuorvelRes.h"
 #include "win32/Dpi.h"
 #include "win32/ModuleResource.h"
+#include "win32/QuorvelRun.h"
 #include "win32/Window.h"
 
 // The compiled resources of the start-options program, read back from this test program, which
@@ -199,12 +200,13 @@ void ExpectLaidOut(const ShownDialog& dialog) {
     }
 }
 
-// Tab reaches every control a player uses, and no label.
+// Tab reaches every control a player uses, in the order of the dialog, and no label.
 void ExpectTabReachesEveryControl(const ShownDialog& dialog) {
     for (int id : kOptionsControls) {
         const bool used = dialog.ClassOf(id) != "Static";
         EXPECT_EQ((dialog.Style(id) & WS_TABSTOP) != 0, used) << id;
     }
+    EXPECT_EQ(DialogDriver(dialog.Handle()).TabOrder(), QuorvelTabOrder(true));
 }
 
 // The options dialog relabelled the way the program relabels it when a player picks a language:
@@ -310,37 +312,46 @@ TEST_F(QuorvelDialogs, OptionsDialogFitsEveryLanguage) {
     }
 }
 
+// Each control without a text of its own comes just after its label, after which a screen reader
+// names it: right-aligned labels left of their lists on the same line; the detail levels' and the
+// frame rate's labels above their controls, about left-aligned; the Tcl field's left of it.
 TEST_F(QuorvelDialogs, OptionsDialogLabelsSitBesideOrAboveTheirControls) {
     ShownDialog dialog(IDD_OPTIONS);
     ASSERT_NE(dialog.Handle(), nullptr);
-    // Right-aligned labels left of their lists on the same line; the detail levels' and the frame
-    // rate's labels above their controls, about left-aligned.
+    enum Place { kBeside, kAbove, kLeft };
     struct Labelled {
         int label, control;
-        bool beside;
+        Place place;
     };
-    for (auto [label, control, beside] : {Labelled{IDC_LANGUAGE_LABEL, IDC_LANGUAGE, true},
-                                          Labelled{IDC_ADAPTER_LABEL, IDC_ADAPTER, true},
-                                          Labelled{IDC_DEVICE_LABEL, IDC_DEVICE, true},
-                                          Labelled{IDC_SCREEN_MODE_LABEL, IDC_SCREEN_MODE, true},
-                                          Labelled{IDC_OBJECTS_LABEL, IDC_OBJECTS, false},
-                                          Labelled{IDC_LANDSCAPE_LABEL, IDC_LANDSCAPE, false},
-                                          Labelled{IDC_TEXTURE_LABEL, IDC_TEXTURE, false},
-                                          Labelled{IDC_FRAMERATE_LABEL, IDC_FRAMERATE, false}}) {
+    for (auto [label, control, place] : {Labelled{IDC_LANGUAGE_LABEL, IDC_LANGUAGE, kBeside},
+                                         Labelled{IDC_ADAPTER_LABEL, IDC_ADAPTER, kBeside},
+                                         Labelled{IDC_DEVICE_LABEL, IDC_DEVICE, kBeside},
+                                         Labelled{IDC_SCREEN_MODE_LABEL, IDC_SCREEN_MODE, kBeside},
+                                         Labelled{IDC_OBJECTS_LABEL, IDC_OBJECTS, kAbove},
+                                         Labelled{IDC_LANDSCAPE_LABEL, IDC_LANDSCAPE, kAbove},
+                                         Labelled{IDC_TEXTURE_LABEL, IDC_TEXTURE, kAbove},
+                                         Labelled{IDC_FRAMERATE_LABEL, IDC_FRAMERATE, kAbove},
+                                         Labelled{IDC_TCL_DEFINES_LABEL, IDC_TCL_DEFINES, kLeft}}) {
         SCOPED_TRACE(label);
+        EXPECT_EQ(GetWindow(dialog.Item(control), GW_HWNDPREV), dialog.Item(label));
+        EXPECT_EQ(DialogDriver(dialog.Handle()).LabelBefore(control), dialog.Text(label));
         const RECT l = dialog.Place(label), c = dialog.Place(control);
-        if (beside) {
-            EXPECT_LE(l.right, c.left);
-            EXPECT_TRUE(MiddleY(l) >= c.top && MiddleY(l) <= c.bottom);
-            EXPECT_EQ(dialog.Style(label) & SS_TYPEMASK, SS_RIGHT);
-        } else {
+        if (place == kAbove) {
             EXPECT_LE(l.bottom, c.top);
             EXPECT_LT(std::abs(l.left - c.left), dialog.Units(10, 0).cx);
+        } else {
+            EXPECT_LE(l.right, c.left);
+        }
+        if (place == kBeside) {
+            EXPECT_TRUE(MiddleY(l) >= c.top && MiddleY(l) <= c.bottom);
+            EXPECT_EQ(dialog.Style(label) & SS_TYPEMASK, SS_RIGHT);
         }
     }
-    // The frame rate's number right of its slider; the Tcl field right of its label.
+    // The Tcl field is named after its label, as Wine's accessibility layer can tell for edit
+    // fields.
+    EXPECT_EQ(DialogDriver(dialog.Handle()).AccessibleName(IDC_TCL_DEFINES), "Tcl Defines");
+    // The frame rate's number right of its slider.
     EXPECT_LE(dialog.Place(IDC_FRAMERATE).right, dialog.Place(IDC_FRAMERATE_VALUE).left);
-    EXPECT_LE(dialog.Place(IDC_TCL_DEFINES_LABEL).right, dialog.Place(IDC_TCL_DEFINES).left);
     // Each frame holds its controls.
     for (int id : {IDC_ADAPTER, IDC_ADAPTER_LABEL, IDC_DEVICE, IDC_DEVICE_LABEL, IDC_SCREEN_MODE,
                    IDC_SCREEN_MODE_LABEL, IDC_FULL_SCREEN}) {
@@ -371,7 +382,7 @@ TEST_F(QuorvelDialogs, OptionsDialogControlsAreOfTheirKind) {
         EXPECT_EQ(dialog.Style(id) & CBS_SORT, 0) << "positions are the stored numbers";
     }
     EXPECT_NE(dialog.Style(IDC_LANGUAGE) & CBS_OWNERDRAWVARIABLE, 0);
-    EXPECT_EQ(dialog.Style(IDC_LANGUAGE) & CBS_HASSTRINGS, 0);
+    EXPECT_NE(dialog.Style(IDC_LANGUAGE) & CBS_HASSTRINGS, 0) << "screen readers read the texts";
     EXPECT_EQ(dialog.ClassOf(IDC_FRAMERATE), "msctls_trackbar32");
     EXPECT_EQ(dialog.ClassOf(IDC_TCL_DEFINES), "Edit");
     EXPECT_EQ(LOWORD(SendMessageA(dialog.Handle(), DM_GETDEFID, 0, 0)), IDC_OK) << "Enter is OK";

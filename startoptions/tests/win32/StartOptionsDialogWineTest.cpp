@@ -6,9 +6,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <regex>
 #include <string>
 #include <utility>
@@ -22,6 +25,7 @@
 #include "support/SettingsKey.h"
 #include "support/Wait.h"
 #include "win32/Dpi.h"
+#include "win32/HighContrast.h"
 #include "win32/KSysInfo.h"
 #include "win32/StartOptionsDialog.h"
 #include "win32/WideText.h"
@@ -110,7 +114,10 @@ protected:
         InitCommonControlsEx(&controls);
     }
     void SetUp() override { kSettingsKey.Delete(); }
-    void TearDown() override { kSettingsKey.Delete(); }
+    void TearDown() override {
+        kSettingsKey.Delete();
+        ForceHighContrast(HighContrastAnswer::kSystem);
+    }
 };
 
 TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
@@ -129,6 +136,9 @@ TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
     EXPECT_FALSE(dialog.IsEnabled(IDC_DEVICE));
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
     EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+    // The two lists locked while the start-up work filled them took the focus with them: it is
+    // on the first control that takes input.
+    EXPECT_EQ(dialog.FocusedId(), IDC_SCREEN_MODE);
     std::vector<std::string> modes = dialog.Entries(IDC_SCREEN_MODE);
     ASSERT_EQ(modes.size(), 5u);
     EXPECT_EQ(modes[4], "1280 x 1024 (5:4)");
@@ -159,10 +169,14 @@ TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
     EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
 
-    // Changing the adapter asks for device 0, here the unusable RGB device.
+    // Changing the adapter asks for device 0, here the unusable RGB device. OK, disabled, would
+    // leave no focus at all: the focus it had moves on to the next control Tab reaches.
+    dialog.Focus(IDC_OK);
+    ASSERT_TRUE(dialog.HasFocus(IDC_OK));
     dialog.Choose(IDC_ADAPTER, 0);
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 0);
     EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+    EXPECT_EQ(dialog.FocusedId(), IDC_CANCEL);
     dialog.Choose(IDC_DEVICE, 2);
     EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
     dialog.Choose(IDC_DEVICE, 0);
@@ -311,15 +325,20 @@ int DifferingPixels(const Canvas& a, const Canvas& b) {
     return differing;
 }
 
+// A pixel of the dialog's client area as the screen shows it now.
+COLORREF ShownPixel(const DialogDriver& dialog, int x, int y) {
+    HDC dc = GetDC(dialog.Handle());
+    COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(dialog.Handle(), dc);
+    return pixel;
+}
+
 // A pixel of the dialog's client area as the dialog paints it. The paint is sent, so that it is
 // done on the dialog's thread before the pixel is read.
 COLORREF PaintedPixel(const DialogDriver& dialog, int x, int y) {
     InvalidateRect(dialog.Handle(), nullptr, TRUE);
     dialog.Send(0, WM_PAINT);
-    HDC dc = GetDC(dialog.Handle());
-    COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(dialog.Handle(), dc);
-    return pixel;
+    return ShownPixel(dialog, x, y);
 }
 
 // The banner's gold rule under its band, at y = 102 for 96 dpi; nothing else there is as warm.
@@ -425,19 +444,36 @@ TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
     EXPECT_EQ(untouched.At(2, 2), Canvas::kCanary);
 }
 
-TEST_F(StartOptionsDialogTest, LanguageListMeasuresAndComparesItsTexts) {
+// The list keeps each entry's text, which a screen reader reads, in every language; each entry is
+// as high as its text, measured before the entry has its item data.
+TEST_F(StartOptionsDialogTest, LanguageListKeepsMeasuresAndComparesItsTexts) {
     DialogRun run({Board(std::nullopt)}, "-advanced");
     DialogDriver dialog = run.WaitFilled();
     ASSERT_TRUE(dialog);
-    static const char kEnglish[] = "English";
-    static const char kDutch[] = "Dutch";
+    for (int language = kEnglish; language < kTranslatedLanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        dialog.Choose(IDC_LANGUAGE, language);
+        const char* const* texts = TextsOf(language)->languageList;
+        EXPECT_EQ(dialog.Entries(IDC_LANGUAGE),
+                  std::vector<std::string>(texts, texts + kLanguageListSize));
+        for (int i = 0; i < kLanguageListSize; ++i) {
+            EXPECT_STREQ(reinterpret_cast<const char*>(dialog.EntryData(IDC_LANGUAGE, i)),
+                         texts[i]);
+            const auto height = dialog.Send(IDC_LANGUAGE, CB_GETITEMHEIGHT, i);
+            EXPECT_GT(height, 0) << i;
+            EXPECT_LT(height, 100) << i;
+        }
+    }
+    static const char kEnglishText[] = "English";
+    static const char kDutchText[] = "Dutch";
 
-    MEASUREITEMSTRUCT measure = {
-        ODT_COMBOBOX, IDC_LANGUAGE, 0, 0, 12345, reinterpret_cast<ULONG_PTR>(kEnglish)};
+    // An entry is measured from its text, whatever the item data holds (nothing yet, while the
+    // list adds the entry).
+    MEASUREITEMSTRUCT measure = {ODT_COMBOBOX, IDC_LANGUAGE, 0, 0, 12345, 0};
     dialog.Send(0, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
-    EXPECT_GT(measure.itemHeight, 0u);
-    EXPECT_LT(measure.itemHeight, 100u);
-    measure.itemData = 0;
+    EXPECT_EQ(measure.itemHeight,
+              static_cast<UINT>(dialog.Send(IDC_LANGUAGE, CB_GETITEMHEIGHT, 0)));
+    measure.itemID = kLanguageListSize;  // no such entry, no text
     measure.itemHeight = 12345;
     dialog.Send(0, WM_MEASUREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&measure));
     EXPECT_EQ(measure.itemHeight, 0u);
@@ -450,8 +486,8 @@ TEST_F(StartOptionsDialogTest, LanguageListMeasuresAndComparesItsTexts) {
     compare.CtlType = ODT_COMBOBOX;
     compare.CtlID = IDC_LANGUAGE;
     compare.hwndItem = dialog.Item(IDC_LANGUAGE);
-    compare.itemData1 = reinterpret_cast<ULONG_PTR>(kEnglish);
-    compare.itemData2 = reinterpret_cast<ULONG_PTR>(kDutch);
+    compare.itemData1 = reinterpret_cast<ULONG_PTR>(kEnglishText);
+    compare.itemData2 = reinterpret_cast<ULONG_PTR>(kDutchText);
     auto order = [&] {
         return static_cast<int>(
             dialog.Send(0, WM_COMPAREITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&compare)));
@@ -461,6 +497,160 @@ TEST_F(StartOptionsDialogTest, LanguageListMeasuresAndComparesItsTexts) {
     EXPECT_EQ(order(), 1);
     compare.itemData2 = compare.itemData1;
     EXPECT_EQ(order(), 0);
+}
+
+// Under high contrast the entries are drawn in the system's window, text and highlight colours,
+// whatever colours the list's context holds; the Japanese characters in the entry's text colour.
+TEST_F(StartOptionsDialogTest, LanguageListUnderHighContrastDrawsInTheSystemsColours) {
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    ForceHighContrast(HighContrastAnswer::kOn);
+    static const char kJapanese[] = "Japanese";
+    for (bool selected : {false, true}) {
+        SCOPED_TRACE(selected);
+        Canvas japanese(40, 16);
+        SetTextColor(japanese.Dc(), RGB(200, 0, 0));
+        SetBkColor(japanese.Dc(), RGB(0, 0, 200));
+        DRAWITEMSTRUCT item = DrawRequest(dialog, japanese.Dc(), kJapanese, selected);
+        dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
+        auto system = [&](int index) { return GetNearestColor(japanese.Dc(), GetSysColor(index)); };
+        EXPECT_EQ(japanese.At(0, 0), system(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        EXPECT_EQ(japanese.At(2, 2), system(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        EXPECT_EQ(japanese.At(18, 2), system(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    }
+}
+
+// Whether pixel is the banner's gold rule's: nothing in the system's colours is that warm.
+bool BannerShows(const DialogDriver& dialog) {
+    return IsGold(PaintedPixel(dialog, 2, kGoldRuleY));
+}
+
+// The brush and colours the dialog gives a label.
+struct LabelColours {
+    COLORREF brush, text, background;
+};
+LabelColours ColoursOfLabel(HWND dialogOrNotice, int id) {
+    Canvas canvas(4, 4);
+    SetBkColor(canvas.Dc(), Canvas::kCanary);
+    SetTextColor(canvas.Dc(), Canvas::kCanary);
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(dialogOrNotice, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Dc()),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialogOrNotice, id))));
+    return {BrushColour(brush), GetTextColor(canvas.Dc()), GetBkColor(canvas.Dc())};
+}
+
+// A change of scheme while the dialog is open takes effect at once; without high contrast the
+// dialog is as it always was.
+TEST_F(StartOptionsDialogTest, HighContrastTakesEffectAtOnce) {
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(WaitFor([&] { return BannerShows(dialog); }));
+    ForceHighContrast(HighContrastAnswer::kOn);
+    dialog.Send(0, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST);
+    // The dialog repaints by itself.
+    EXPECT_TRUE(
+        WaitFor([&] { return ShownPixel(dialog, 2, kGoldRuleY) == GetSysColor(COLOR_WINDOW); }));
+    LabelColours label = ColoursOfLabel(dialog.Handle(), IDC_ADAPTER_LABEL);
+    EXPECT_EQ(label.brush, GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(label.background, GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(label.text, GetSysColor(COLOR_WINDOWTEXT));
+
+    ForceHighContrast(HighContrastAnswer::kOff);
+    dialog.Send(0, WM_SYSCOLORCHANGE);
+    EXPECT_TRUE(WaitFor([&] { return IsGold(ShownPixel(dialog, 2, kGoldRuleY)); }));
+    label = ColoursOfLabel(dialog.Handle(), IDC_ADAPTER_LABEL);
+    EXPECT_EQ(label.brush, RGB(255, 255, 255));
+    EXPECT_EQ(label.text, Canvas::kCanary) << "the label's own text colour stays";
+}
+
+// The contrast of two colours as the accessibility guidelines measure it: 1 (none) to 21.
+double Contrast(COLORREF a, COLORREF b) {
+    auto luminance = [](COLORREF c) {
+        auto linear = [](int channel) {
+            const double v = channel / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) +
+               0.0722 * linear(GetBValue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The strip of the screen a control's text lies in, height pixels from its top: its background
+// is its most frequent colour, its text the colour that stands out most against it.
+struct TextOnScreen {
+    COLORREF background = CLR_INVALID;
+    COLORREF text = CLR_INVALID;
+};
+TextOnScreen ReadText(const RECT& place, int height) {
+    const int width = place.right - place.left;
+    Canvas strip(width, height);
+    HDC screen = GetDC(nullptr);
+    BitBlt(strip.Dc(), 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    std::map<COLORREF, int> counts;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            ++counts[strip.At(x, y)];
+        }
+    }
+    TextOnScreen found;
+    int most = 0;
+    for (auto [colour, count] : counts) {
+        if (count > most) {
+            most = count;
+            found.background = colour;
+        }
+    }
+    for (auto [colour, count] : counts) {
+        if (found.text == CLR_INVALID ||
+            Contrast(colour, found.background) > Contrast(found.text, found.background)) {
+            found.text = colour;
+        }
+    }
+    return found;
+}
+
+// Run in a Wine session of its own whose system colours are a black high-contrast scheme
+// (high-contrast-black.reg). Wine doesn't report the scheme: the answer is forced.
+TEST_F(StartOptionsDialogTest, HighContrastSchemeShowsEveryTextClearly) {
+    const char* colours = std::getenv("KRUMBEL_SYSTEM_COLOURS");
+    if (colours == nullptr || std::strcmp(colours, "high-contrast-black.reg") != 0) {
+        GTEST_SKIP() << "needs the black high-contrast scheme";
+    }
+    ASSERT_EQ(GetSysColor(COLOR_WINDOW), RGB(0, 0, 0)) << "the scheme did not apply";
+    ForceHighContrast(HighContrastAnswer::kOn);
+    DialogRun run({Board(std::nullopt)}, "-advanced");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    dialog.Choose(IDC_LANGUAGE, kFrench);
+    dialog.Send(0, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(dialog.Item(IDC_OK)), TRUE);
+    RedrawWindow(dialog.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(500);  // the display shows what was drawn
+
+    // No banner: the window colour where its band and its paper were.
+    RECT client = {};
+    GetClientRect(dialog.Handle(), &client);
+    MapWindowPoints(dialog.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    RECT band = {client.left, client.top, client.right, client.top + 105};
+    const TextOnScreen banner = ReadText(band, 105);
+    EXPECT_EQ(banner.background, RGB(0, 0, 0));
+    EXPECT_EQ(banner.text, RGB(0, 0, 0)) << "nothing but the window colour";
+
+    const int textHeight = 13;  // a line of the dialog's font at 96 dpi
+    for (int id : {IDC_LANGUAGE_LABEL, IDC_ADAPTER_LABEL, IDC_DEVICE_LABEL, IDC_SCREEN_MODE_LABEL,
+                   IDC_FULL_SCREEN, IDC_OBJECTS_LABEL, IDC_LANDSCAPE_LABEL, IDC_TEXTURE_LABEL,
+                   IDC_FRAMERATE_LABEL, IDC_FRAMERATE_VALUE, IDC_RATING, IDC_GRAPHICS_GROUP,
+                   IDC_DETAIL_GROUP, IDC_TCL_DEFINES_LABEL}) {
+        SCOPED_TRACE(id);
+        const TextOnScreen label = ReadText(dialog.Frame(id), textHeight);
+        EXPECT_EQ(label.background, RGB(0, 0, 0));
+        EXPECT_GE(Contrast(label.text, label.background), 4.5);
+    }
 }
 
 // What the screen shows: the UTF-16 text that message (WM_GETTEXT, CB_GETLBTEXT) answers,
@@ -567,6 +757,14 @@ TEST_F(StartOptionsDialogTest, NoticeSitsOnWhiteAndFallsBackToEnglish) {
                sizeof picture, &picture);
     EXPECT_EQ(picture.bmWidth, 392 * 3 / 2);
     EXPECT_EQ(picture.bmHeight, 48 * 3 / 2);
+    // Under high contrast the system's window colours, and no picture: the sentence below says
+    // the same.
+    ForceHighContrast(HighContrastAnswer::kOn);
+    SendMessageW(notice, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(notice, IDC_NOTICE_PICTURE)));
+    const LabelColours ok = ColoursOfLabel(notice, IDOK);
+    EXPECT_EQ(ok.brush, GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(ok.text, GetSysColor(COLOR_WINDOWTEXT));
     PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);  // the close box: English all the same
     EXPECT_TRUE(WaitFor([&] { return dialog.Selection(IDC_LANGUAGE) == kEnglish; }));
     EXPECT_EQ(dialog.Text(), "Krumbel - Options");
@@ -613,7 +811,7 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
     // The first run speaks German. The figures are those the summary rates: the clock of its
     // processor line, the scripted board's 16 MB with hardware TnL, the disk of this program.
     const std::vector<std::string> german = Lines(FiguresOf(dialog));
-    ASSERT_EQ(german.size(), 5u) << FiguresOf(dialog);
+    ASSERT_EQ(german.size(), 6u) << FiguresOf(dialog);
     const std::string clock = summary[1].substr(summary[1].rfind(' ') + 1);
     EXPECT_EQ(german[0], "Prozessor: " + clock + " MHz");
     std::smatch memory;
@@ -635,6 +833,7 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
     EXPECT_EQ(german[4],
               "Durchschnitt: Der Arbeitsspeicher z\xE4"
               "hlt am meisten, dann Prozessor, Grafik und Festplatte.");
+    EXPECT_EQ(german[5], "F1 zeigt diese Angaben, Strg+C kopiert sie.");
 
     // Another language relabels the figures; the summary stays as it is.
     dialog.Choose(IDC_LANGUAGE, kFrench);
@@ -647,9 +846,38 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
               "riels : oui");
     EXPECT_EQ(dialog.Text(IDC_RATING), summaryText);
 
-    // Ctrl+C outside an edit field hands on the summary and the figures as the tooltip shows them.
+    EXPECT_EQ(Lines(french).back(), "F1 affiche ces chiffres, Ctrl+C les copie.");
+
+    // Ctrl+C outside an edit field hands on the summary and the figures as the tooltip shows them,
+    // without the line about the keys.
     dialog.Focus(IDC_OK);
-    EXPECT_EQ(CopiedWithCtrlC(dialog), WithCrLf(summaryText + "\n\n" + french + "\n"));
+    EXPECT_EQ(CopiedWithCtrlC(dialog),
+              WithCrLf(summaryText + "\n\n" + french.substr(0, french.rfind('\n')) + "\n"));
+}
+
+// A click or a tap on the summary shows the figures beside it, as F1 does; another hides them.
+TEST_F(StartOptionsDialogTest, ClickOnTheSummaryShowsTheFigures) {
+    DialogRun run({Board(std::nullopt)}, "");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    auto click = [&] {
+        dialog.Send(IDC_RATING, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        dialog.Send(IDC_RATING, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    };
+    EXPECT_EQ(dialog.ShownTip(), "");
+    click();
+    EXPECT_TRUE(WaitFor([&] { return !dialog.ShownTip().empty(); }, 5000));
+    EXPECT_EQ(dialog.ShownTip(), FiguresOf(dialog));
+    // Beside the summary: its top left at the summary's bottom left, or above the summary (the
+    // tooltip's frame may take a pixel or two).
+    RECT tip = {};
+    GetWindowRect(dialog.ShownTipWindow(), &tip);
+    const RECT summary = dialog.Frame(IDC_RATING);
+    auto touches = [](LONG a, LONG b) { return std::abs(a - b) <= 2; };
+    EXPECT_TRUE(touches(tip.left, summary.left)) << tip.left << " " << summary.left;
+    EXPECT_TRUE(touches(tip.top, summary.bottom) || touches(tip.bottom, summary.top)) << tip.top;
+    click();
+    EXPECT_TRUE(WaitFor([&] { return dialog.ShownTip().empty(); }, 5000));
 }
 
 TEST_F(StartOptionsDialogTest, CtrlCInTheTclFieldCopiesItsSelectionOnly) {

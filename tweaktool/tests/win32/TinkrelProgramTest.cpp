@@ -242,20 +242,33 @@ TEST_F(TinkrelProgramTest, DefaultAndResetMoveTheSliderAndThePollTheValue) {
 }
 
 TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
-    for (int closer : {IDCANCEL, IDOK, 0}) {
-        SCOPED_TRACE(closer == IDCANCEL ? "Quit" : closer == IDOK ? "Enter" : "close box");
+    for (int closer : {IDCANCEL, 0}) {
+        SCOPED_TRACE(closer == IDCANCEL ? "Quit" : "close box");
         kVendorKey.Delete();
         Store("Misc", "ThreadPriority", "1");
         Start();
         SelectRow(kThreadPriority);
         dialog_.MoveSlider(IDC_SLIDER, 2);
         ASSERT_TRUE(RowBecomes(kThreadPriority, "ThreadPriority\t0\t2\t2\t1"));
+        // Enter, through the hidden default button, keeps the tool open.
+        dialog_.Press(IDOK);
+        EXPECT_TRUE(IsWindowVisible(dialog_.Handle()));
 
         ASSERT_TRUE(Close(closer));
         EXPECT_EQ(kSettingsKey.Get("Misc", "ThreadPriority"), StoredSz("1"));
         EXPECT_EQ(kSettingsKey.ValueCount("Misc"), 1);
         EXPECT_FALSE(kSettingsKey.HasKey("Performance"));
     }
+}
+
+// A screen reader names the list, the slider and the value field after the label just before
+// each; Wine's accessibility layer tells the name of edit fields.
+TEST_F(TinkrelProgramTest, EveryControlWithoutATextOfItsOwnHasALabelBeforeIt) {
+    Start();
+    EXPECT_EQ(dialog_.LabelBefore(IDC_PARAMETER_LIST), "Parameters");
+    EXPECT_EQ(dialog_.LabelBefore(IDC_SLIDER), "Value");
+    EXPECT_EQ(dialog_.LabelBefore(IDC_VALUE), "Number");
+    EXPECT_EQ(dialog_.AccessibleName(IDC_VALUE), "Number");
 }
 
 TEST_F(TinkrelProgramTest, SaveStoresWhatThePlayerSetAndLeavesEverythingElseAsItIs) {
