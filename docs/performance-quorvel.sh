@@ -10,9 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/win64}
 runs=${2:-7}
 cmake --build "$build" --target Quorvel quorvel_baseline sysreport >/dev/null
-quorvel=$(find "$build" -name Quorvel.exe -print -quit)
-baseline=$(find "$build" -name quorvel_baseline.exe -print -quit)
-sysreport=$(find "$build" -name sysreport.exe -print -quit)
+quorvel=$(sh "$root/cmake/built-program" "$build" Quorvel)
+baseline=$(sh "$root/cmake/built-program" "$build" quorvel_baseline)
+sysreport=$(sh "$root/cmake/built-program" "$build" sysreport)
 
 export KRUMBEL_WINE_SESSION="$root/cmake/wine-session"
 export KRUMBEL_WINE_STATE="$build/performance-quorvel"

@@ -16,11 +16,11 @@ export KRUMBEL_WINE_SESSION="$root/cmake/wine-session"
 export KRUMBEL_WINE_STATE="$build/screenshots"
 . "$root/cmake/use-wine-session.sh"
 cmake --build "$build" --target Quorvel quorvel_show Tinkrel tinkrel_show >/dev/null
-found() {
-    find "$build" -name "$1" -print -quit
+built() {
+    sh "$root/cmake/built-program" "$build" "$1"
 }
-quorvel=$(found Quorvel.exe)
-tinkrel=$(found Tinkrel.exe)
+quorvel=$(built Quorvel)
+tinkrel=$(built Tinkrel)
 trap 'session stop >/dev/null' EXIT
 session start --fresh "$quorvel" 1280x1024 >/dev/null
 session copy "$quorvel" "$tinkrel"
@@ -29,7 +29,7 @@ session desktop 1280x1024 Quorvel.exe Tinkrel.exe quorvel_show.exe tinkrel_show.
 # shoot <show program> <picture> <scene...>: the show program brings its program into the scene
 # and names the window to photograph.
 shoot() {
-    show=$(found "$1")
+    show=$(built "$1")
     picture=$2
     shift 2
     session builtin reg delete 'HKCU\Software\Harnwick\Krumbel' /f >/dev/null 2>&1 || true
@@ -38,16 +38,16 @@ shoot() {
     wait
 }
 
-shoot quorvel_show.exe quorvel-german.png german
-shoot quorvel_show.exe quorvel-french-advanced.png french
-shoot quorvel_show.exe quorvel-languages.png languages
-shoot quorvel_show.exe quorvel-notice.png notice
-shoot quorvel_show.exe quorvel-minimised.png minimised
-shoot quorvel_show.exe quorvel-figures.png figures
+shoot quorvel_show quorvel-german.png german
+shoot quorvel_show quorvel-french-advanced.png french
+shoot quorvel_show quorvel-languages.png languages
+shoot quorvel_show quorvel-notice.png notice
+shoot quorvel_show quorvel-minimised.png minimised
+shoot quorvel_show quorvel-figures.png figures
 # Row 3 is DIPYieldThreshold.
-shoot tinkrel_show.exe tinkrel.png 3
+shoot tinkrel_show tinkrel.png 3
 session scale 144
-shoot quorvel_show.exe quorvel-150.png german
+shoot quorvel_show quorvel-150.png german
 
 # Under the black high-contrast scheme: a session of its own, whose system colours are the
 # scheme's.
@@ -57,4 +57,4 @@ session start --fresh "$quorvel" 1280x1024 >/dev/null
 colours=$root/startoptions/tests/win32/high-contrast-black.reg
 session builtin reg import "Z:$(echo "$colours" | tr / '\\')" >/dev/null
 session desktop 1280x1024 quorvel_show.exe
-shoot quorvel_show.exe quorvel-high-contrast.png high-contrast
+shoot quorvel_show quorvel-high-contrast.png high-contrast
