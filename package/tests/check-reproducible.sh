@@ -15,7 +15,6 @@ shift 4
 
 folder=$(dirname "$zip")
 name=$(basename "$zip")
-top=$(basename "$zip" .zip)
 failures=0
 fail() {
     echo "FAIL: $*"
@@ -54,7 +53,7 @@ done
 
 sums="$folder/SHA256SUMS"
 listed=$(sed 's/^[0-9a-f]\{64\}  //' "$sums")
-[ "$listed" = "$(printf '%s\n' "$name" $programs)" ] || fail "SHA256SUMS names: $listed"
+[ "$listed" = "$(printf '%s\n' "$name" "$programs")" ] || fail "SHA256SUMS names: $listed"
 ln -s "$zip" "$work/$name"
 (cd "$work" && sha256sum --quiet --strict -c "$sums") || fail "SHA256SUMS does not match"
 
