@@ -172,7 +172,7 @@ void DialogDriver::Select(int id, int position) const {
 
 void DialogDriver::Choose(int id, int position) const {
     Select(id, position);
-    Send(0, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(Item(id)));
+    Notify(id, CBN_SELENDOK);
 }
 
 void DialogDriver::PostChoose(int id, int position) const {
@@ -192,8 +192,8 @@ void DialogDriver::ClickRow(int id, int row) const {
     Send(id, WM_LBUTTONUP, 0, at);
 }
 
-void DialogDriver::Press(int id) const {
-    Send(0, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+void DialogDriver::Notify(int id, WORD code) const {
+    Send(0, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
 }
 
 void DialogDriver::Click(int id) const {

@@ -56,7 +56,9 @@ public:
     // Clicks a row of list box id: the list selects it and notifies the dialog within one message.
     void ClickRow(int id, int row) const;
     // The notification a button sends when clicked (also for IDOK and IDCANCEL without a button).
-    void Press(int id) const;
+    void Press(int id) const { Notify(id, BN_CLICKED); }
+    // The notification code of control id, as the control itself sends it to the dialog.
+    void Notify(int id, WORD code) const;
     // A real click on a visible button: the button itself notifies the dialog.
     void Click(int id) const;
     // A left click with the mouse in the middle of control id, through the system's input queue

@@ -8,7 +8,8 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
-    const std::string* caption;  // null: the main dialog, the first visible one
+    const std::string* caption;  // null: the main dialog, the first one
+    bool shown;                  // one that shows, or one that doesn't show yet
     HWND found = nullptr;
 };
 
@@ -19,7 +20,7 @@ BOOL CALLBACK Visit(HWND window, LPARAM context) {
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
     if (owner != search->processId || std::wcscmp(className, L"#32770") != 0 ||
-        !IsWindowVisible(window)) {
+        (IsWindowVisible(window) != FALSE) != search->shown) {
         return TRUE;
     }
     if (search->caption != nullptr && DialogDriver(window).Text() != *search->caption) {
@@ -31,12 +32,14 @@ BOOL CALLBACK Visit(HWND window, LPARAM context) {
 
 }  // namespace
 
-ProgramDriver::ProgramDriver(const std::wstring& program, const std::string& arguments) {
+ProgramDriver::ProgramDriver(const std::wstring& program, const std::string& arguments,
+                             Start start) {
     std::wstring commandLine = L"\"" + program + L"\" " + Widen(arguments);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process_)) {
+    const DWORD flags = start == Start::kSuspended ? CREATE_SUSPENDED : 0;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags,
+                        nullptr, nullptr, &startup, &process_)) {
         process_ = {};
     }
 }
@@ -53,8 +56,8 @@ ProgramDriver::~ProgramDriver() {
     CloseHandle(process_.hProcess);
 }
 
-HWND ProgramDriver::FindDialog(const std::string* caption) const {
-    WindowSearch search{process_.dwProcessId, caption};
+HWND ProgramDriver::FindDialog(const std::string* caption, bool shown) const {
+    WindowSearch search{process_.dwProcessId, caption, shown};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -75,6 +78,10 @@ DialogDriver ProgramDriver::WaitWindow(const std::string& caption) const {
     HWND found = nullptr;
     WaitFor([&] { return (found = FindDialog(&caption)) != nullptr; });
     return DialogDriver(found);
+}
+
+DialogDriver ProgramDriver::UnshownDialog() const {
+    return DialogDriver(FindDialog(nullptr, false));
 }
 
 bool ProgramDriver::WaitExit(DWORD timeoutMs) const {

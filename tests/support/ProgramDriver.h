@@ -13,13 +13,18 @@
 
 class ProgramDriver {
 public:
-    // Starts program (a Windows path) with the argument text.
-    explicit ProgramDriver(const std::wstring& program, const std::string& arguments = "");
+    enum class Start { kRunning, kSuspended };
+
+    // Starts program (a Windows path) with the argument text; a suspended one runs on Resume.
+    explicit ProgramDriver(const std::wstring& program, const std::string& arguments = "",
+                           Start start = Start::kRunning);
     ~ProgramDriver();
     ProgramDriver(const ProgramDriver&) = delete;
     ProgramDriver& operator=(const ProgramDriver&) = delete;
 
     bool Started() const { return process_.hProcess != nullptr; }
+    void Resume() const { ResumeThread(process_.hThread); }
+    DWORD MainThreadId() const { return process_.dwThreadId; }
     // Leaves the program running when the driver goes.
     void KeepRunning() { keepRunning_ = true; }
 
@@ -29,6 +34,8 @@ public:
                             DWORD timeoutMs = kPatienceMs) const;
     // Another visible dialog of the program with this caption; empty after the wait.
     DialogDriver WaitWindow(const std::string& caption) const;
+    // The program's dialog that doesn't show yet (one held by InitHold); empty when none.
+    DialogDriver UnshownDialog() const;
     // True when the program ended within timeoutMs.
     bool WaitExit(DWORD timeoutMs = kPatienceMs) const;
     // The exit code; STILL_ACTIVE while it runs. An exception code such as 0xC00000FD (stack
@@ -38,7 +45,8 @@ public:
     std::string ReadText(ULONG_PTR address) const;
 
 private:
-    HWND FindDialog(const std::string* caption) const;
+    // The first dialog with that caption (any for null) that shows, or that doesn't show yet.
+    HWND FindDialog(const std::string* caption, bool shown = true) const;
 
     PROCESS_INFORMATION process_ = {};
     bool keepRunning_ = false;

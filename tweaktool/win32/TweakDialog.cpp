@@ -23,6 +23,7 @@ bool TweakDialog::OnInitDialog() {
     SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
     slider_.SetRange(0, 1, false);
     slider_.SetPos(0);
+    poll_.Show(nullptr, slider_.GetPos());  // the poll starts from where the slider stands
     ReadParameters(table_);
     FillParameterList();
     return true;  // the dialog manager picks the control to focus
@@ -42,6 +43,10 @@ void TweakDialog::AttachControls() {
 
 TweakParameter* TweakDialog::Selected() {
     return ParameterAtRow(table_, list_.GetCurSel());
+}
+
+TweakParameter* TweakDialog::Edited() {
+    return poll_.Edited(Selected());
 }
 
 void TweakDialog::RouteCommands() {
@@ -92,19 +97,17 @@ void TweakDialog::ShowSelectedParameter() {
     reset_.SetText(texts.resetCaption.Text());
     description_.SetText(texts.description.Text());
     // Where the slider shows the parameter is no move: a value outside the range stays as it is.
-    lastPolledPosition_ = slider_.GetPos();
+    poll_.Show(p, slider_.GetPos());
 }
 
 void TweakDialog::PollSlider() {
-    const int32_t position = slider_.GetPos();
-    if (position != lastPolledPosition_) {
-        TakeValue(position);
-        lastPolledPosition_ = position;
+    if (const auto value = poll_.Poll(Selected(), slider_.GetPos())) {
+        TakeValue(*value);
     }
 }
 
 void TweakDialog::TakeValue(int32_t value) {
-    TweakParameter* p = Selected();
+    TweakParameter* p = Edited();
     if (!TakeChoice(p, value)) {
         return;
     }
@@ -124,7 +127,7 @@ void TweakDialog::ShowValueText(const char* text) {
 
 void TweakDialog::SetValue(int32_t value) {
     slider_.SetPos(value);
-    lastPolledPosition_ = slider_.GetPos();
+    poll_.Place(slider_.GetPos());
     TakeValue(value);
 }
 
@@ -132,13 +135,13 @@ void TweakDialog::OnValueTextChanged() {
     if (showingValue_) {
         return;  // the dialog's own text: no number the player typed
     }
-    if (auto target = SliderTargetForText(Selected(), value_.GetText().Text())) {
+    if (auto target = SliderTargetForText(Edited(), value_.GetText().Text())) {
         SetValue(*target);
     }
 }
 
 void TweakDialog::MoveSliderTo(int32_t TweakParameter::*field) {
-    if (const TweakParameter* p = Selected()) {
+    if (const TweakParameter* p = Edited()) {
         SetValue(p->*field);
     }
 }

@@ -2,13 +2,15 @@
 // parameter, Default and Reset, Save and Load. The player's slider moves reach the parameter
 // through a poll of the slider; Default, Reset and a typed number set it at once. Each of these
 // marks the parameter, and Save stores the marked ones only. Selecting a row, Save and Load
-// change no value and mark nothing, and nothing is stored unless Save is pressed.
+// change no value and mark nothing, and nothing is stored unless Save is pressed. A row selected
+// without the list telling the dialog gets nothing from the controls that still show another.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
+#include "SliderPoll.h"
 #include "TweakParameter.h"
 #include "win32/Button.h"
 #include "win32/DialogBase.h"
@@ -37,11 +39,13 @@ private:
     void AttachControls();
     void RouteCommands();
     TweakParameter* Selected();
+    // The selected parameter while the slider and the fields show it; null otherwise.
+    TweakParameter* Edited();
 
     void FillParameterList();
     void ShowSelectedParameter();
     void PollSlider();
-    // The player chose value for the selected parameter: it becomes its current value, the
+    // The player chose value for the edited parameter: it becomes its current value, the
     // parameter is marked for Save, and the list and fields show it.
     void TakeValue(int32_t value);
     // Default, Reset and a typed number: the slider shows value, and the parameter takes it at
@@ -57,9 +61,7 @@ private:
 
     TweakParameterTable table_;
     ProgramIcons icons_;
-    // The slider position the poll saw last, or where the dialog put the slider itself; -1 until
-    // the first poll. Only a move away from it changes the value.
-    int32_t lastPolledPosition_ = -1;
+    SliderPoll poll_;  // which parameter the slider shows, and where it stood at the last look
     bool showingValue_ = false;  // ShowValueText is setting the value field's text
 
     ListBox list_;

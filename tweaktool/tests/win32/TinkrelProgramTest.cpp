@@ -7,6 +7,7 @@
 #include <string>
 
 #include "res/TweakDialogRes.h"
+#include "support/InitHold.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
 
@@ -41,6 +42,15 @@ protected:
         dialog_ = tinkrel_->WaitDialog();
         ASSERT_TRUE(dialog_) << "no Tinkrel dialog appeared";
     }
+    // Starts it held right after its initialisation (InitHold): until hold_ releases it, the
+    // dialog answers what this test sends, and its own timer doesn't tick.
+    void StartHeld() {
+        tinkrel_ = std::make_unique<ProgramDriver>(ProgramBeside(L"Tinkrel.exe"), "",
+                                                   ProgramDriver::Start::kSuspended);
+        hold_ = std::make_unique<InitHold>(*tinkrel_);
+        dialog_ = hold_->WaitHeld();
+        ASSERT_TRUE(dialog_) << "Tinkrel's dialog wasn't held after its initialisation";
+    }
 
     std::string Row(int row) const { return dialog_.Entry(IDC_PARAMETER_LIST, row); }
     void SelectRow(int row) const { dialog_.ClickRow(IDC_PARAMETER_LIST, row); }
@@ -59,6 +69,7 @@ protected:
     }
 
     std::unique_ptr<ProgramDriver> tinkrel_;
+    std::unique_ptr<InitHold> hold_;  // goes before the program
     DialogDriver dialog_;
 };
 
@@ -221,6 +232,41 @@ TEST_F(TinkrelProgramTest, SelectingSavingAndLoadingChangeNoValue) {
     EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (0)");
     dialog_.Press(IDC_DEFAULT);
     EXPECT_EQ(Row(kMinThreadSleep), "MinThreadSleep\t2\t500\t2\t2");
+}
+
+// A row selected as an automation tool or a screen reader may select it: LB_SETCURSEL, which
+// tells the dialog nothing, with the notification later. The first time, before the slider's
+// first poll: held after its initialisation, Tinkrel can't tick before this test's own tick.
+TEST_F(TinkrelProgramTest, RowSelectedUntoldTakesNothingFromTheSlider) {
+    Store("Misc", "DIPYieldThreshold", "20000");
+    Store("Misc", "ThreadPriority", "2");
+    StartHeld();
+    ASSERT_FALSE(IsWindowVisible(dialog_.Handle())) << "held before it shows";
+    EXPECT_EQ(SliderPos(), 0);
+    EXPECT_EQ(dialog_.SliderMax(IDC_SLIDER), 1);
+    dialog_.Select(IDC_PARAMETER_LIST, kDIPYieldThreshold);
+    RunPoll();  // the first
+    EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t20000\t20000");
+    hold_->Release();
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(dialog_.Handle()) != FALSE; }));
+    dialog_.Notify(IDC_PARAMETER_LIST, LBN_SELCHANGE);
+    EXPECT_EQ(dialog_.Text(IDC_VALUE), "20000");
+    EXPECT_EQ(SliderPos(), 20000);
+
+    // Later, while the slider shows DIPYieldThreshold: neither its moves nor Default reach the
+    // row selected untold.
+    dialog_.Select(IDC_PARAMETER_LIST, kThreadPriority);
+    dialog_.MoveSlider(IDC_SLIDER, 30000);
+    RunPoll();
+    EXPECT_EQ(Row(kThreadPriority), "ThreadPriority\t0\t2\t2\t1") << "moved";
+    dialog_.Press(IDC_DEFAULT);
+    EXPECT_EQ(Row(kThreadPriority), "ThreadPriority\t0\t2\t2\t1") << "Default";
+
+    dialog_.Click(IDC_SAVE);
+    const std::map<std::string, std::string> stored = {{"Misc\\DIPYieldThreshold", "20000"},
+                                                       {"Misc\\ThreadPriority", "2"}};
+    EXPECT_EQ(StoredTexts(), stored);
+    EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t20000\t20000");
 }
 
 TEST_F(TinkrelProgramTest, DefaultAndResetMoveTheSliderAndThePollTheValue) {
