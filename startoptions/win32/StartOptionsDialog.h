@@ -47,9 +47,8 @@ private:
     void ComputeRatings();
     void LoadSettings();
     bool StoreSettings();  // false when the registry did not take every value
-    // Fills the four arguments with the recommendation and shows it, as ApplyPresets does.
-    void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
-    // Shows presets and the recommended frame rate, then the texts of the proposed language.
+    // The Default button: shows presets and the recommended frame rate, then the texts of the
+    // proposed language.
     void ApplyPresets(const Presets& presets);
     void SetFramerate(int32_t framerate);
     void ShowFramerate();  // the label shows the slider's position
