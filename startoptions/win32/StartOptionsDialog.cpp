@@ -34,7 +34,6 @@ bool StartOptionsDialog::OnInitDialog() {
     tclDefinesEdit_.LimitText(kTclDefinesLimit);
     framerateSlider_.SetRange(kMinFramerate, kMaxFramerate, false);
     decoration_.Init(*this, switches_.bunt);
-    languageList_.SetDpi(Dpi().Get());
     Route({{IDC_ADAPTER, CBN_SELENDOK, [this] { display_.OnAdapterChanged(); }},
            {IDC_DEVICE, CBN_SELENDOK, [this] { display_.OnDeviceChanged(); }},
            {IDC_LANGUAGE, CBN_SELENDOK, [this] { OnLanguageChanged(); }},
@@ -208,7 +207,6 @@ void StartOptionsDialog::OnCancel() {
 // The dialog moved to a screen of another scale.
 void StartOptionsDialog::OnDpiChanged() {
     decoration_.Scale(*this);
-    languageList_.SetDpi(Dpi().Get());
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
