@@ -39,6 +39,7 @@ bool StartOptionsDialog::OnInitDialog() {
            {IDC_LANGUAGE, CBN_SELENDOK, [this] { OnLanguageChanged(); }},
            {IDC_DEFAULTS, BN_CLICKED, [this] { ApplyPresets(RecommendedPresets(ratings)); }},
            {IDC_RATING, STN_CLICKED, [this] { figures_.ToggleFigures(); }}});
+    copyKey_.Install();
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
     if (!switches_.advanced) {
         HideAdvancedControls();

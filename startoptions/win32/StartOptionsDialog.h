@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "win32/ComboBox.h"
+#include "win32/CopyKey.h"
 #include "win32/DisplayChoiceView.h"
 #include "win32/Edit.h"
 #include "win32/KSysInfo.h"
@@ -63,6 +64,7 @@ private:
     DiskMeasurement disk_;
     RatingInputs ratingInputs_;  // what the ratings were computed from
     SystemRatings ratings;       // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
+    CopyKey copyKey_;            // Ctrl+C outside an edit field: OnCopy
 
     OptionsDecoration decoration_;
     DisplayChoiceView display_;
