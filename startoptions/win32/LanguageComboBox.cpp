@@ -54,7 +54,7 @@ void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item, UINT) const {
     }
     // The list asks while it adds the entry, before the entry has its item data: the text the
     // list keeps is measured.
-    const std::wstring wide = WideText(GetLBText(static_cast<int>(item.itemID)).Text());
+    const std::wstring wide = GetLBWideText(static_cast<int>(item.itemID));
     if (wide.empty()) {
         item.itemHeight = 0;
         return;

@@ -57,8 +57,7 @@ void RatingFiguresView::Copy() const {
     if (figures_.empty()) {
         return;  // nothing measured yet: nothing to hand on
     }
-    const KStr summary = ratingText_.GetText(TextOrigin::kSystem);
-    CopyTextToClipboard(dialog_, CopyText(WideText(summary.Text(), TextOrigin::kSystem), figures_));
+    CopyTextToClipboard(dialog_, CopyText(ratingText_.GetWideText(), figures_));
 }
 
 void RatingFiguresView::ToggleFigures() {
