@@ -154,6 +154,21 @@ function(krumbel_wine_script)
         "KRUMBEL_WINE_SESSION=${KRUMBEL_WINE_SESSION};KRUMBEL_WINE_STATE=${state}")
 endfunction()
 
+# Registers tests of a test program to run again in each system locale whose code page is not
+# 1252, <name>.<locale>, each in a session of its own (cmake/run-in-locale.sh): Russian (1251) and
+# Japanese (932, double-byte). ./dev generates these locales (test_locales).
+#   krumbel_wine_locale_test(NAME <name> TARGET <target> FILTER <gtest filter>)
+function(krumbel_wine_locale_test)
+    cmake_parse_arguments(T "" "NAME;TARGET;FILTER" "" ${ARGN})
+    foreach(locale_code_page ru_RU:1251 ja_JP:932)
+        string(REPLACE ":" ";" pair ${locale_code_page})
+        list(GET pair 0 locale)
+        list(GET pair 1 code_page)
+        krumbel_wine_script(NAME ${T_NAME}.${locale} SCRIPT ${CMAKE_SOURCE_DIR}/cmake/run-in-locale.sh
+            ARGS ${locale}.UTF-8 ${code_page} $<TARGET_FILE:${T_TARGET}> ${T_FILTER} OWN_SESSION)
+    endforeach()
+endfunction()
+
 # Checks a Windows program's import table (cmake/check-imports): the machine, only Windows' own
 # DLLs, and no msvcrt printf in code of our own (whose "%g" writes three-digit exponents on
 # Windows), read from the link map's cross references. A 32-bit program that ships

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "StartOptionsDialogRun.h"
 #include "res/QuorvelRes.h"
 #include "support/Canvas.h"
+#include "support/CodePage.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -245,13 +245,11 @@ std::wstring Shown(const DialogDriver& dialog, int id, UINT message, WPARAM wPar
 }
 
 // The texts with letters outside ASCII, read back in UTF-16 as they reach the screen and
-// compared with the texts as written. locale-texts.sh runs this test again in prefixes whose
+// compared with the texts as written. run-in-locale.sh runs this test again in prefixes whose
 // system code page is not 1252, where the A functions would show other letters; texts of ASCII
 // alone read alike in every code page and are left out.
 TEST_F(StartOptionsDialogTest, AccentedTextsShowAsWritten) {
-    if (const char* codePage = std::getenv("KRUMBEL_CODE_PAGE")) {
-        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(codePage))) << "the locale did not apply";
-    }
+    ASSERT_TRUE(CodePageAsAskedFor()) << "the locale did not apply: " << GetACP();
     DialogRun run({Board(std::nullopt)}, "-advanced");
     DialogDriver dialog = run.WaitFilled();
     ASSERT_TRUE(dialog);
