@@ -6,7 +6,8 @@ enable_testing()
 # 32-bit code; the 64-bit build of the same sources stands in only where it can't. A build without
 # test programs still checks the import tables of its programs.
 set(KRUMBEL_TESTS AUTO CACHE STRING "Build the test programs: ON, OFF, or AUTO (see above)")
-# The session script knows the loaders (KRUMBEL_WINE32_LOADER in the environment tries out another).
+# The session script knows the loaders (KRUMBEL_WINE32_LOADER in the environment tries out another,
+# KRUMBEL_WINE64_LOADER likewise).
 set(KRUMBEL_WINE_SESSION ${CMAKE_SOURCE_DIR}/cmake/wine-session)
 if(KRUMBEL_TESTS STREQUAL "AUTO")
     if(CMAKE_CROSSCOMPILING)
