@@ -6,7 +6,8 @@ enable_testing()
 # 32-bit code; the 64-bit build of the same sources stands in only where it can't. A build without
 # test programs still checks the import tables of its programs.
 set(KRUMBEL_TESTS AUTO CACHE STRING "Build the test programs: ON, OFF, or AUTO (see above)")
-# The session script knows the loaders (KRUMBEL_WINE32_LOADER in the environment tries out another).
+# The session script knows the loaders (KRUMBEL_WINE32_LOADER in the environment tries out another,
+# KRUMBEL_WINE64_LOADER likewise).
 set(KRUMBEL_WINE_SESSION ${CMAKE_SOURCE_DIR}/cmake/wine-session)
 if(KRUMBEL_TESTS STREQUAL "AUTO")
     if(CMAKE_CROSSCOMPILING)
@@ -152,6 +153,21 @@ function(krumbel_wine_script)
     krumbel_wine_test_properties(${T_NAME} "${T_TIMEOUT}" 180 "${T_RESOURCE_LOCK}")
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT
         "KRUMBEL_WINE_SESSION=${KRUMBEL_WINE_SESSION};KRUMBEL_WINE_STATE=${state}")
+endfunction()
+
+# Registers tests of a test program to run again in each system locale whose code page is not
+# 1252, <name>.<locale>, each in a session of its own (cmake/run-in-locale.sh): Russian (1251) and
+# Japanese (932, double-byte). ./dev generates these locales (test_locales).
+#   krumbel_wine_locale_test(NAME <name> TARGET <target> FILTER <gtest filter>)
+function(krumbel_wine_locale_test)
+    cmake_parse_arguments(T "" "NAME;TARGET;FILTER" "" ${ARGN})
+    foreach(locale_code_page ru_RU:1251 ja_JP:932)
+        string(REPLACE ":" ";" pair ${locale_code_page})
+        list(GET pair 0 locale)
+        list(GET pair 1 code_page)
+        krumbel_wine_script(NAME ${T_NAME}.${locale} SCRIPT ${CMAKE_SOURCE_DIR}/cmake/run-in-locale.sh
+            ARGS ${locale}.UTF-8 ${code_page} $<TARGET_FILE:${T_TARGET}> ${T_FILTER} OWN_SESSION)
+    endforeach()
 endfunction()
 
 # Checks a Windows program's import table (cmake/check-imports): the machine, only Windows' own

@@ -20,7 +20,7 @@ const char* Flag(bool on) {
 }  // namespace
 
 StoredSettings ReadStoredSettings(KCfgTree& tree, bool defaultsSwitch,
-                                  int32_t recommendedFramerate) {
+                                  const SystemRatings& ratings) {
     StoredSettings settings;
     // Decided before anything is read: reading creates the nodes it looks for.
     settings.defaultsMode = tree.Root()->ChildCount() == 0 || defaultsSwitch;
@@ -38,7 +38,7 @@ StoredSettings ReadStoredSettings(KCfgTree& tree, bool defaultsSwitch,
     settings.texture = std::min(StoredInt(performance, "TextureQuality", 3), kHighestTextureLevel);
     settings.landscape = StoredInt(performance, "LandscapeQuality", 2);
     settings.objects = StoredInt(performance, "ObjectQuality", 2);
-    settings.framerate = StoredInt(performance, "MaxFramerate", recommendedFramerate);
+    settings.framerate = StoredInt(performance, "MaxFramerate", ratings.recommendedFramerate);
 
     // Only exactly "0" means a window; missing or empty means full screen.
     settings.display.fullScreen = tree.ValueAt("Screen/Fullscreen") != "0";
@@ -46,8 +46,18 @@ StoredSettings ReadStoredSettings(KCfgTree& tree, bool defaultsSwitch,
     if (settings.defaultsMode) {
         settings.display.fullScreen = true;
         settings.tclDefines = kDefaultTclDefines;
+        ApplyRecommendation(settings, ratings);
     }
     return settings;
+}
+
+void ApplyRecommendation(StoredSettings& settings, const SystemRatings& ratings) {
+    const Presets presets = RecommendedPresets(ratings);
+    settings.language = presets.language;
+    settings.texture = presets.texture;
+    settings.landscape = presets.landscape;
+    settings.objects = presets.objects;
+    settings.framerate = ratings.recommendedFramerate;
 }
 
 void WriteConfirmedSettings(KCfgTree& tree, const ConfirmedSettings& s) {

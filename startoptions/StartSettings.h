@@ -32,13 +32,17 @@ struct StoredSettings {
 };
 
 // Reads the settings from a tree just loaded from the store. Missing numbers take their defaults
-// (0 for the mode size, 3/2/2 for the levels, recommendedFramerate for the frame rate); a texture
-// level above 4 becomes 4. In defaults mode full screen is on and the Tcl text is the default
-// one; the levels, the language and the frame rate are then the recommendation's, which the
-// dialog applies to its lists itself. Creates the nodes it reads, so the tree is not to be
-// stored afterwards.
+// (0 for the mode size, 3/2/2 for the levels, the ratings' recommendedFramerate for the frame
+// rate); a texture level above 4 becomes 4. In defaults mode full screen is on, the Tcl text is
+// the default one, and the levels, the language and the frame rate are the recommendation for
+// the ratings (ApplyRecommendation). Creates the nodes it reads, so the tree is not to be stored
+// afterwards.
 StoredSettings ReadStoredSettings(KCfgTree& tree, bool defaultsSwitch,
-                                  int32_t recommendedFramerate);
+                                  const SystemRatings& ratings);
+
+// What defaults mode proposes for the ratings: the detail levels and the language of
+// RecommendedPresets, and the recommended frame rate. The display choice and the Tcl text stay.
+void ApplyRecommendation(StoredSettings& settings, const SystemRatings& ratings);
 
 // What the player confirmed, read from the controls. A list without selection reads -1.
 struct ConfirmedSettings {

@@ -26,7 +26,11 @@ public:
 
     // Text of entry index, in the code page of the text's origin; empty for an index out of range.
     KStr GetLBText(int index, TextOrigin origin = TextOrigin::kProgram) const {
-        return TextUpTo(Send(CB_GETLBTEXTLEN, index), origin, [&](wchar_t* buffer, int) {
+        return InCodePage(GetLBWideText(index), origin);
+    }
+    // The same as the list shows it, for what is only shown again (measured, drawn).
+    std::wstring GetLBWideText(int index) const {
+        return WideTextUpTo(Send(CB_GETLBTEXTLEN, index), [&](wchar_t* buffer, int) {
             return Send(CB_GETLBTEXT, index, Ptr(buffer));
         });
     }

@@ -183,12 +183,12 @@ INT_PTR DialogBase::DispatchDecoration(UINT message, WPARAM wParam, LPARAM lPara
         case WM_MEASUREITEM: {
             auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             return HandTo(DrawnItems(item.CtlID),
-                          [&](const OwnerDrawn& drawn) { drawn.MeasureItem(item); });
+                          [&](const OwnerDrawn& drawn) { drawn.MeasureItem(item, dpi_.Get()); });
         }
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             return HandTo(DrawnItems(item.CtlID),
-                          [&](const OwnerDrawn& drawn) { drawn.DrawItem(item); });
+                          [&](const OwnerDrawn& drawn) { drawn.DrawItem(item, dpi_.Get()); });
         }
         case WM_COMPAREITEM: {
             const auto& item = *reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam);

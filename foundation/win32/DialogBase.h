@@ -56,7 +56,8 @@ public:
     // The dialog's commands, one route per control and notification; a WM_COMMAND without a
     // route goes to the default processing. Set once, from OnInitDialog.
     void Route(std::vector<CommandRoute> routes) { routes_ = std::move(routes); }
-    // Hands the owner-draw messages of control id to drawn, which must outlive the window.
+    // Hands the owner-draw messages of control id to drawn, with Dpi(); drawn must outlive the
+    // window.
     void DrawnBy(int id, const OwnerDrawn& drawn) { drawn_[id] = &drawn; }
     // Enables or disables control. The dialog manager leaves no focus at all when the control
     // that has it is disabled: the focus first moves on to the next control Tab reaches.

@@ -25,7 +25,10 @@ public:
 
     // Text of entry index; empty for an index out of range.
     KStr GetText(int index) const {
-        return TextUpTo(Send(LB_GETTEXTLEN, index), TextOrigin::kProgram,
-                        [&](wchar_t* buffer, int) { return Send(LB_GETTEXT, index, Ptr(buffer)); });
+        return InCodePage(WideTextUpTo(Send(LB_GETTEXTLEN, index),
+                                       [&](wchar_t* buffer, int) {
+                                           return Send(LB_GETTEXT, index, Ptr(buffer));
+                                       }),
+                          TextOrigin::kProgram);
     }
 };

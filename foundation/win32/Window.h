@@ -31,6 +31,8 @@ public:
                FALSE;
     }
     KStr GetText(TextOrigin origin = TextOrigin::kProgram) const;
+    // The text as the window shows it, for what is only shown again (measured, drawn, copied).
+    std::wstring GetWideText() const;
 
     void Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
     bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
@@ -47,14 +49,18 @@ protected:
     // Text of at most length characters that fill writes into a buffer of length + 1 characters;
     // fill returns the number of characters written (negative on failure, read as none).
     template <typename Fill>
-    static KStr TextUpTo(LRESULT length, TextOrigin origin, const Fill& fill) {
+    static std::wstring WideTextUpTo(LRESULT length, const Fill& fill) {
         if (length <= 0) {
-            return KStr();
+            return std::wstring();
         }
         std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
         LRESULT copied = fill(buffer.data(), static_cast<int>(buffer.size()));
         buffer.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
-        return KStr(NarrowText(buffer, origin).c_str());
+        return buffer;
+    }
+    // A text read from a control, in the code page of origin.
+    static KStr InCodePage(const std::wstring& text, TextOrigin origin) {
+        return KStr(NarrowText(text, origin).c_str());
     }
 
     HWND hwnd_ = nullptr;

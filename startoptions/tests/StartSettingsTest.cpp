@@ -5,10 +5,27 @@
 
 namespace {
 
-constexpr int32_t kRecommendedFramerate = 18;
+constexpr int32_t kRecommendedFramerate = 13;
+
+// Ratings whose recommendation differs from every level's default: objects 1, texture 1,
+// landscape 0.
+SystemRatings Ratings() {
+    SystemRatings r;
+    r.ratingAverage = r.ratingMem = r.ratingGfx = 20;
+    r.recommendedFramerate = kRecommendedFramerate;
+    return r;
+}
 
 StoredSettings Read(KCfgTree& tree, const char* arguments = "") {
-    return ReadStoredSettings(tree, ParseSwitches(KStr(arguments)).defaults, kRecommendedFramerate);
+    return ReadStoredSettings(tree, ParseSwitches(KStr(arguments)).defaults, Ratings());
+}
+
+void ExpectRecommendation(const StoredSettings& s) {
+    EXPECT_STREQ(s.language.Text(), "de");
+    EXPECT_EQ(s.objects, 1);
+    EXPECT_EQ(s.texture, 1);
+    EXPECT_EQ(s.landscape, 0);
+    EXPECT_EQ(s.framerate, kRecommendedFramerate);
 }
 
 // A complete set as the program stores it.
@@ -20,9 +37,9 @@ void StoreCompleteSet(KCfgTree& tree) {
     tree.ValueAt("Screen/Width") = "1280";
     tree.ValueAt("Screen/Height") = "960";
     tree.ValueAt("Screen/Fullscreen") = "0";
-    tree.ValueAt("Performance/TextureQuality") = "1";
-    tree.ValueAt("Performance/LandscapeQuality") = "0";
-    tree.ValueAt("Performance/ObjectQuality") = "1";
+    tree.ValueAt("Performance/TextureQuality") = "2";
+    tree.ValueAt("Performance/LandscapeQuality") = "1";
+    tree.ValueAt("Performance/ObjectQuality") = "0";
     tree.ValueAt("Performance/MaxFramerate") = "35";
 }
 
@@ -34,11 +51,8 @@ TEST(StartSettings, FirstRunIsDefaultsMode) {
     EXPECT_EQ(s.display.width, 0);
     EXPECT_EQ(s.display.height, 0);
     EXPECT_STREQ(s.display.adapterGuid.Text(), "");
-    EXPECT_EQ(s.framerate, kRecommendedFramerate);
-
     EXPECT_STREQ(s.tclDefines.Text(), "FULL");
-    EXPECT_STREQ(s.language.Text(), "de");
-    EXPECT_EQ(s.texture, 3);
+    ExpectRecommendation(s);
 }
 
 TEST(StartSettings, TweakToolValuesAloneAreNoFirstRun) {
@@ -68,9 +82,9 @@ TEST(StartSettings, CompleteSetIsReadAsStored) {
     EXPECT_EQ(s.display.width, 1280);
     EXPECT_EQ(s.display.height, 960);
     EXPECT_FALSE(s.display.fullScreen);
-    EXPECT_EQ(s.texture, 1);
-    EXPECT_EQ(s.landscape, 0);
-    EXPECT_EQ(s.objects, 1);
+    EXPECT_EQ(s.texture, 2);
+    EXPECT_EQ(s.landscape, 1);
+    EXPECT_EQ(s.objects, 0);
     EXPECT_EQ(s.framerate, 35);
 
     // "-defaults" over a complete set: the display GUIDs and size are still read (the lists
@@ -81,6 +95,29 @@ TEST(StartSettings, CompleteSetIsReadAsStored) {
     EXPECT_STREQ(s.tclDefines.Text(), "FULL");
     EXPECT_STREQ(s.display.deviceGuid.Text(), "84e63de0 46aa 11cf 81 6f 00 00 c0 20 15 6e");
     EXPECT_EQ(s.display.width, 1280);
+    ExpectRecommendation(s);
+}
+
+TEST(StartSettings, RecommendationReplacesLevelsLanguageAndFramerateOnly) {
+    KCfgTree tree;
+    StoreCompleteSet(tree);
+    StoredSettings s = Read(tree);
+    s.language = "fr";
+    SystemRatings top;
+    top.ratingAverage = top.ratingMem = top.ratingGfx = 100;
+    top.recommendedFramerate = 26;
+    ApplyRecommendation(s, top);
+    EXPECT_STREQ(s.language.Text(), "de");
+    EXPECT_EQ(s.objects, 2);
+    EXPECT_EQ(s.texture, 4);
+    EXPECT_EQ(s.landscape, 2);
+    EXPECT_EQ(s.framerate, 26);
+    // The display choice and the Tcl text are the store's.
+    EXPECT_FALSE(s.defaultsMode);
+    EXPECT_STREQ(s.display.adapterGuid.Text(), "00000000 0000 0000 00 00 00 00 00 00 00 00");
+    EXPECT_EQ(s.display.width, 1280);
+    EXPECT_FALSE(s.display.fullScreen);
+    EXPECT_STREQ(s.tclDefines.Text(), "NOSOUND");
 }
 
 TEST(StartSettings, OnlyZeroMeansWindowed) {

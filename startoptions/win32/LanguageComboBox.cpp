@@ -6,6 +6,7 @@
 
 #include "JapaneseCharacters.h"
 #include "Localisation.h"
+#include "win32/Dpi.h"
 #include "win32/HighContrast.h"
 
 namespace {
@@ -47,20 +48,13 @@ int LanguageComboBox::AddString(const char* text) {
     return index;
 }
 
-const char* LanguageComboBox::EntryText(int index) const {
-    if (index < 0 || index >= GetCount()) {
-        return nullptr;
-    }
-    return TextOfItemData(static_cast<ULONG_PTR>(GetItemData(index)));
-}
-
-void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item) const {
+void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item, UINT) const {
     if (item.itemID == static_cast<UINT>(-1)) {
         return;  // the selection field keeps the height the system gave it
     }
     // The list asks while it adds the entry, before the entry has its item data: the text the
     // list keeps is measured.
-    const std::wstring wide = WideText(GetLBText(static_cast<int>(item.itemID)).Text());
+    const std::wstring wide = GetLBWideText(static_cast<int>(item.itemID));
     if (wide.empty()) {
         item.itemHeight = 0;
         return;
@@ -72,7 +66,7 @@ void LanguageComboBox::MeasureItem(MEASUREITEMSTRUCT& item) const {
     item.itemHeight = static_cast<UINT>(extent.cy);
 }
 
-void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
+void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item, UINT dpi) const {
     const char* text = TextOfItemData(item.itemData);
     if (text == nullptr) {
         return;
@@ -98,7 +92,7 @@ void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
         DeleteObject(background);
     }
     if (DrawsAsJapaneseCharacters(text)) {
-        DrawJapaneseWord(dc, rect, drawing, dpi_);
+        DrawJapaneseWord(dc, rect, drawing, dpi);
     } else {
         DrawTextW(dc, WideText(text).c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     }

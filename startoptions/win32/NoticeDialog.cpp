@@ -16,7 +16,7 @@ ScaledPicture NoticePicture() {
 NoticeDialog::NoticeDialog() : DialogBase(IDD_NOTICE), picture_(NoticePicture()) {}
 
 bool NoticeDialog::OnInitDialog() {
-    whiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+    whiteBrush.Create();
     if (!Dpi().IsDesign()) {
         ScalePicture();
     }
@@ -56,9 +56,5 @@ void NoticeDialog::OnDpiChanged() {
 }
 
 HBRUSH NoticeDialog::OnCtlColor(HDC dc, HWND, UINT) {
-    if (HighContrastOn()) {
-        return UseSystemWindowColours(dc);
-    }
-    SetBkColor(dc, RGB(255, 255, 255));
-    return whiteBrush.Get();
+    return whiteBrush.Colour(dc);
 }

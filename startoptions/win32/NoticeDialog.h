@@ -3,6 +3,7 @@
 #include "win32/DialogBase.h"
 #include "win32/GdiHandles.h"
 #include "win32/ScaledPicture.h"
+#include "win32/WhiteBackground.h"
 
 // Dialog 135: Japanese is not available in this version. Shown modally over the options dialog
 // when Japanese is chosen; every control, the OK button included, sits on white, or under high
@@ -23,7 +24,7 @@ private:
     void ScalePicture();
     void ShowPictureUnlessHighContrast();
 
-    Brush whiteBrush;
+    WhiteBackground whiteBrush;
     ScaledPicture picture_;
     Bitmap templatePicture_;  // the control's own picture, once ours replaced it
 };

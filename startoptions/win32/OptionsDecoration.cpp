@@ -5,8 +5,8 @@
 #include "win32/HighContrast.h"
 
 void OptionsDecoration::Init(DialogBase& dialog, bool bunt) {
-    whiteBrush.Reset(CreateSolidBrush(kWhite));
-    backgroundColour = bunt ? kBuntColour : kWhite;
+    whiteBrush.Create();
+    backgroundColour = bunt ? kBuntColour : WhiteBackground::kWhite;
     Scale(dialog);
 }
 
@@ -50,9 +50,5 @@ HBRUSH OptionsDecoration::ControlColour(HDC dc, UINT kind) const {
     if (kind == WM_CTLCOLORBTN) {
         return nullptr;
     }
-    if (HighContrastOn()) {
-        return UseSystemWindowColours(dc);
-    }
-    SetBkColor(dc, kWhite);
-    return whiteBrush.Get();
+    return whiteBrush.Colour(dc);
 }

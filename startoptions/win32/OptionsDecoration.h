@@ -7,14 +7,15 @@
 #include "win32/GdiHandles.h"
 #include "win32/ProgramIcons.h"
 #include "win32/ScaledPicture.h"
+#include "win32/WhiteBackground.h"
 
 // The options dialog's look: the program icons, the banner behind the controls and the colours
 // of the dialog and its controls, all at the dialog's DPI; under high contrast no banner and the
-// system's colours only. Every colour and brush the dialog paints with is decided here. Brushes,
-// banner and icons live as long as the dialog; its base paints the icon while it is minimised.
+// system's colours only. The backgrounds of the dialog and its controls are decided here; the
+// language list draws its own entries (LanguageComboBox). Brushes, banner and icons live as long
+// as the dialog; its base paints the icon while it is minimised.
 class OptionsDecoration {
 public:
-    static constexpr COLORREF kWhite = RGB(255, 255, 255);
     static constexpr COLORREF kBuntColour = RGB(255, 255, 185);
 
     // bunt ("-bunt"): the paint's background colour is light yellow instead of white. Nothing on
@@ -31,9 +32,9 @@ public:
     HBRUSH ControlColour(HDC dc, UINT kind) const;
 
 private:
-    Brush whiteBrush;
+    WhiteBackground whiteBrush;
     ScaledPicture bannerBitmap{IDB_BANNER, IDB_BANNER_MASTER};
     Brush paperBrush;  // the banner's paper, beyond its right and bottom edges
-    COLORREF backgroundColour = kWhite;
+    COLORREF backgroundColour = WhiteBackground::kWhite;
     ProgramIcons programIcon;
 };

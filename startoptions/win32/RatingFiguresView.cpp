@@ -3,6 +3,7 @@
 #include "Localisation.h"
 #include "RatingFigures.h"
 #include "res/QuorvelRes.h"
+#include "win32/CopyKey.h"
 #include "win32/WideFigures.h"
 #include "win32/WideText.h"
 
@@ -25,10 +26,7 @@ std::wstring CopyText(const std::wstring& summary, const std::wstring& figures) 
 void RatingFiguresView::Attach(const DialogBase& dialog) {
     dialog_ = dialog.Handle();
     ratingText_.Attach(dialog_, IDC_RATING);
-    // A static control leaves the mouse to its dialog unless it notifies; the tooltip needs to see
-    // the pointer resting on the summary itself, and a click on it shows the figures.
     HWND summary = ratingText_.Handle();
-    SetWindowLongW(summary, GWL_STYLE, GetWindowLongW(summary, GWL_STYLE) | SS_NOTIFY);
     ratingTooltip_.Create(dialog_);
     ratingTooltip_.AddTool(summary, "");  // no text, no tip, until the figures are measured
     figuresTip_.Create(dialog_);
@@ -38,7 +36,6 @@ void RatingFiguresView::Attach(const DialogBase& dialog) {
         tip->SetMaxTipWidth(GetSystemMetrics(SM_CXSCREEN));
     }
     ratingTooltip_.SetShowTime(kFiguresShowTimeMs);
-    copyKey_.Install();
 }
 
 void RatingFiguresView::ShowSummary(const KStr& summary) {
@@ -60,8 +57,7 @@ void RatingFiguresView::Copy() const {
     if (figures_.empty()) {
         return;  // nothing measured yet: nothing to hand on
     }
-    const KStr summary = ratingText_.GetText(TextOrigin::kSystem);
-    CopyTextToClipboard(dialog_, CopyText(WideText(summary.Text(), TextOrigin::kSystem), figures_));
+    CopyTextToClipboard(dialog_, CopyText(ratingText_.GetWideText(), figures_));
 }
 
 void RatingFiguresView::ToggleFigures() {

@@ -7,19 +7,19 @@
 #include "DiskBenchmark.h"
 #include "KStr.h"
 #include "SystemRating.h"
-#include "win32/CopyKey.h"
 #include "win32/DialogBase.h"
 #include "win32/Static.h"
 #include "win32/Tooltip.h"
 
 // The rating summary below the lists and the figures behind it: the summary's tooltip, in the
-// dialog's language, and Ctrl+C, which copies the summary with the figures as the tooltip shows
-// them. The tooltip shows while the pointer rests on the summary; F1 and a click or tap on the
-// summary show the figures beside it too, without the mouse. Their last line names these keys.
+// dialog's language, and the copy that the dialog's Ctrl+C asks for: the summary with the figures
+// as the tooltip shows them. The tooltip shows while the pointer rests on the summary; F1 and a
+// click or tap on the summary show the figures beside it too, without the mouse. Their last line
+// names these keys.
 class RatingFiguresView {
 public:
     // Takes the summary control of dialog and gives it its tooltip, empty until the figures are
-    // measured; installs Ctrl+C.
+    // measured.
     void Attach(const DialogBase& dialog);
     // The summary as the system gave its names (the system's code page).
     void ShowSummary(const KStr& summary);
@@ -42,6 +42,5 @@ private:
     Tooltip figuresTip_;     // beside the summary, on F1 or a click
     bool figuresShown_ = false;
     HWND focusWithFigures_ = nullptr;  // the focus when they showed
-    CopyKey copyKey_;
-    std::wstring figures_;  // the figures, in the language last shown
+    std::wstring figures_;             // the figures, in the language last shown
 };

@@ -34,12 +34,12 @@ bool StartOptionsDialog::OnInitDialog() {
     tclDefinesEdit_.LimitText(kTclDefinesLimit);
     framerateSlider_.SetRange(kMinFramerate, kMaxFramerate, false);
     decoration_.Init(*this, switches_.bunt);
-    languageList_.SetDpi(Dpi().Get());
     Route({{IDC_ADAPTER, CBN_SELENDOK, [this] { display_.OnAdapterChanged(); }},
            {IDC_DEVICE, CBN_SELENDOK, [this] { display_.OnDeviceChanged(); }},
            {IDC_LANGUAGE, CBN_SELENDOK, [this] { OnLanguageChanged(); }},
            {IDC_DEFAULTS, BN_CLICKED, [this] { ApplyPresets(RecommendedPresets(ratings)); }},
            {IDC_RATING, STN_CLICKED, [this] { figures_.ToggleFigures(); }}});
+    copyKey_.Install();
     SetTimer(Handle(), kStartupTimer, kStartupDelayMs, nullptr);
     if (!switches_.advanced) {
         HideAdvancedControls();
@@ -123,17 +123,13 @@ void StartOptionsDialog::ComputeRatings() {
 void StartOptionsDialog::LoadSettings() {
     KCfgTree tree;
     tree.Load(kSettingsLocation);  // a missing key means a first run
-    StoredSettings stored =
-        ReadStoredSettings(tree, switches_.defaults, ratings.recommendedFramerate);
+    const StoredSettings stored = ReadStoredSettings(tree, switches_.defaults, ratings);
 
     SetFramerate(stored.framerate);
     // The summary names the system, its language and the processor as the system gave them.
     figures_.ShowSummary(RatingSummaryText(sysInfo_.osName, sysInfo_.systemLanguageEnglish,
                                            sysInfo_.processorText, sysInfo_.totalPhysicalMemory,
                                            ratings));
-    if (stored.defaultsMode) {
-        RecommendPresets(stored.language, stored.texture, stored.landscape, stored.objects);
-    }
     display_.Show(stored.display, stored.defaultsMode);
     textureList_.SetCurSel(stored.texture);
     landscapeList_.SetCurSel(stored.landscape);
@@ -158,16 +154,6 @@ bool StartOptionsDialog::StoreSettings() {
     confirmed.ratings = ratings;
     WriteConfirmedSettings(tree, confirmed);
     return tree.Save(kSettingsLocation);
-}
-
-void StartOptionsDialog::RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape,
-                                          int32_t& objects) {
-    const Presets presets = RecommendedPresets(ratings);
-    language = presets.language;
-    texture = presets.texture;
-    landscape = presets.landscape;
-    objects = presets.objects;
-    ApplyPresets(presets);
 }
 
 void StartOptionsDialog::ApplyPresets(const Presets& presets) {
@@ -222,7 +208,6 @@ void StartOptionsDialog::OnCancel() {
 // The dialog moved to a screen of another scale.
 void StartOptionsDialog::OnDpiChanged() {
     decoration_.Scale(*this);
-    languageList_.SetDpi(Dpi().Get());
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "win32/ComboBox.h"
+#include "win32/CopyKey.h"
 #include "win32/DisplayChoiceView.h"
 #include "win32/Edit.h"
 #include "win32/KSysInfo.h"
@@ -47,9 +48,8 @@ private:
     void ComputeRatings();
     void LoadSettings();
     bool StoreSettings();  // false when the registry did not take every value
-    // Fills the four arguments with the recommendation and shows it, as ApplyPresets does.
-    void RecommendPresets(KStr& language, int32_t& texture, int32_t& landscape, int32_t& objects);
-    // Shows presets and the recommended frame rate, then the texts of the proposed language.
+    // The Default button: shows presets and the recommended frame rate, then the texts of the
+    // proposed language.
     void ApplyPresets(const Presets& presets);
     void SetFramerate(int32_t framerate);
     void ShowFramerate();  // the label shows the slider's position
@@ -64,6 +64,7 @@ private:
     DiskMeasurement disk_;
     RatingInputs ratingInputs_;  // what the ratings were computed from
     SystemRatings ratings;       // ratingCpu, ratingMem, ratingGfx, ratingDisk, average, frame rate
+    CopyKey copyKey_;            // Ctrl+C outside an edit field: OnCopy
 
     OptionsDecoration decoration_;
     DisplayChoiceView display_;

@@ -10,6 +10,7 @@
 #include "KCfgNode.h"
 #include "KCfgRegistry.h"
 #include "KCfgTree.h"
+#include "support/CodePage.h"
 #include "support/RegistrySnapshot.h"
 #include "support/ScratchKey.h"
 #include "win32/RegKey.h"
@@ -414,7 +415,9 @@ std::vector<std::string> EveryByteTexts() {
 
 // Names and texts go in through the W functions, converted from the system's code page, and are
 // stored exactly as the game's A functions store the same bytes: values, data and subkeys.
+// run-in-locale.sh runs it again where the system code page is not 1252.
 TEST_F(CfgRegistryTest, TextsAreStoredAsTheAFunctionsStoreThem) {
+    ASSERT_TRUE(CodePageAsAskedFor()) << "the locale did not apply: " << GetACP();
     const std::string written = scratch_.Path() + "\\Written";
     RegKey key;
     ASSERT_EQ(key.Create(HKEY_CURRENT_USER, written.c_str()), ERROR_SUCCESS);

@@ -12,11 +12,13 @@ namespace {
 
 constexpr UINT_PTR kTimer = 7;
 
-// Draws the items of one control: 17 pixels high, every item equal.
+// Draws the items of one control: 17 pixels high at 96 dpi, every item equal.
 class SeventeenHigh : public OwnerDrawn {
 public:
-    void MeasureItem(MEASUREITEMSTRUCT& item) const override { item.itemHeight = 17; }
-    void DrawItem(const DRAWITEMSTRUCT&) const override {}
+    void MeasureItem(MEASUREITEMSTRUCT& item, UINT dpi) const override {
+        item.itemHeight = static_cast<UINT>(ScaleToDpi(17, dpi));
+    }
+    void DrawItem(const DRAWITEMSTRUCT&, UINT) const override {}
     int CompareItem(const COMPAREITEMSTRUCT&) const override { return 1; }
 };
 
@@ -33,6 +35,7 @@ public:
     INT_PTR colourAnswer = 0;
     LRESULT dragIconAnswer = 0;
     UINT measuredHeight = 0;
+    UINT scaledHeight = 0;
     UINT unregisteredHeight = 0;
     INT_PTR compareAnswer = 0;
     bool userDataWasThis = false;
@@ -74,6 +77,10 @@ protected:
         item.CtlID = IDC_PRESS;
         SendMessageA(Handle(), WM_MEASUREITEM, IDC_PRESS, reinterpret_cast<LPARAM>(&item));
         measuredHeight = item.itemHeight;
+        // Moved to a screen at 150 %: the items are measured at the scale the message named.
+        SendMessageA(Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+        SendMessageA(Handle(), WM_MEASUREITEM, IDC_PRESS, reinterpret_cast<LPARAM>(&item));
+        scaledHeight = item.itemHeight;
         item.CtlID = IDC_LABEL;
         item.itemHeight = 3;
         SendMessageA(Handle(), WM_MEASUREITEM, IDC_LABEL, reinterpret_cast<LPARAM>(&item));
@@ -116,7 +123,8 @@ TEST(DialogBaseTest, HooksRunInTheOrderTheMessagesArrive) {
     EXPECT_TRUE(dialog.paintHookRan) << "only a minimised dialog paints its icon instead";
     EXPECT_EQ(dialog.colourAnswer, reinterpret_cast<INT_PTR>(dialog.LabelBrush()));
     EXPECT_EQ(dialog.dragIconAnswer, reinterpret_cast<LRESULT>(dialog.icon));
-    EXPECT_EQ(dialog.measuredHeight, 17u);
+    EXPECT_EQ(dialog.measuredHeight, 17u) << "the test prefix is at 96 dpi";
+    EXPECT_EQ(dialog.scaledHeight, 26u);  // 25.5, rounded
     EXPECT_EQ(dialog.unregisteredHeight, 3u) << "no object draws the label";
     EXPECT_EQ(dialog.compareAnswer, 1);
     EXPECT_EQ(dialog.Handle(), nullptr);  // the window is gone

@@ -385,6 +385,7 @@ TEST_F(QuorvelDialogs, OptionsDialogControlsAreOfTheirKind) {
     EXPECT_NE(dialog.Style(IDC_LANGUAGE) & CBS_HASSTRINGS, 0) << "screen readers read the texts";
     EXPECT_EQ(dialog.ClassOf(IDC_FRAMERATE), "msctls_trackbar32");
     EXPECT_EQ(dialog.ClassOf(IDC_TCL_DEFINES), "Edit");
+    EXPECT_NE(dialog.Style(IDC_RATING) & SS_NOTIFY, 0) << "its tooltip and a click see the mouse";
     EXPECT_EQ(LOWORD(SendMessageA(dialog.Handle(), DM_GETDEFID, 0, 0)), IDC_OK) << "Enter is OK";
     // A click ticks and unticks the full-screen box.
     HWND box = dialog.Item(IDC_FULL_SCREEN);

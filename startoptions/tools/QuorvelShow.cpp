@@ -13,10 +13,10 @@
 
 #include <cstdio>
 #include <cstring>
-#include <cwchar>
 #include <string>
 
 #include "res/QuorvelRes.h"
+#include "support/DialogThread.h"
 #include "support/ProgramDriver.h"
 #include "support/ReadyFile.h"
 #include "win32/DirectDrawLayer.h"
@@ -39,49 +39,22 @@ int RunQuorvel(int argc, char** argv) {
 
 // The options dialog, "-advanced", in French, on a thread of this program: Wine can't report a
 // high-contrast theme, so only a dialog in this process can be told of one.
-DWORD WINAPI RunDialog(void*) {
+int ShowHighContrast(const char* readyFile) {
+    ForceHighContrast(HighContrastAnswer::kOn);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     KSysInfo sysInfo;
     DirectDrawLayer drivers;
-    StartOptionsDialog dialog(sysInfo, drivers, KStr("-advanced"));
-    dialog.RunModal();
+    StartOptionsDialog options(sysInfo, drivers, KStr("-advanced"));
+    DialogThread run(options);
+    const DialogDriver dialog = run.WaitReady(QuorvelFilled);
+    if (!dialog) {
+        return 1;
+    }
+    dialog.Choose(IDC_LANGUAGE, kFrench);
+    WriteReadyFile(readyFile, dialog);
+    Sleep(5000);  // until the picture is taken; the dialog is cancelled with run
     return 0;
-}
-
-// The thread's dialog; its tooltips are windows of the thread too.
-BOOL CALLBACK KeepDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wcscmp(className, L"#32770") != 0) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-int ShowHighContrast(const char* readyFile) {
-    ForceHighContrast(HighContrastAnswer::kOn);
-    DWORD threadId = 0;
-    HANDLE thread = CreateThread(nullptr, 0, RunDialog, nullptr, 0, &threadId);
-    HWND window = nullptr;
-    const bool filled =
-        thread != nullptr && WaitFor([&] {
-            EnumThreadWindows(threadId, KeepDialog, reinterpret_cast<LPARAM>(&window));
-            return window != nullptr && QuorvelFilled(DialogDriver(window));
-        });
-    const DialogDriver dialog(window);
-    if (filled) {
-        dialog.Choose(IDC_LANGUAGE, kFrench);
-        WriteReadyFile(readyFile, dialog);
-        Sleep(5000);  // until the picture is taken
-        dialog.PostClose(IDCANCEL);
-    }
-    if (thread != nullptr) {
-        WaitForSingleObject(thread, INFINITE);
-        CloseHandle(thread);
-    }
-    return filled ? 0 : 1;
 }
 
 }  // namespace
