@@ -12,8 +12,10 @@ void WhyNotOkView::Show(Unfitness reason, int language) {
     if (texts == nullptr) {
         return;
     }
-    // Setting the text tells screen readers the new name; hiding an empty text keeps it from
-    // being read at all.
     text_.SetText(texts->whyNotOk[static_cast<int>(reason)]);
+    // Windows tells screen readers of a new text by itself; Wine 8 doesn't, so the event is raised
+    // here too (a second one on Windows changes nothing a reader says).
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, text_.Handle(), OBJID_WINDOW, CHILDID_SELF);
+    // An empty text is hidden, so that it is not read at all.
     text_.Show(reason != Unfitness::kNone);
 }
