@@ -146,7 +146,9 @@ TEST_F(QuorvelProgram, RatingSummaryShowsItsFiguresOnHover) {
     ASSERT_TRUE(WaitFor([&] { return !(figures = dialog.ShownTip()).empty(); }))
         << "no tooltip shown";
     // Wine's graphics board has hardware TnL.
-    EXPECT_NE(figures.find(" MB, Hardware-Transformation und -Beleuchtung: ja\nFestplatte: "),
+    EXPECT_NE(figures.find(" MB, Hardware-Transformation und -Beleuchtung: ja (jede Grafikkarte "
+                           "z\xE4"
+                           "hlt, auch eine, die das Spiel nicht nutzen kann)\nFestplatte: "),
               std::string::npos)
         << figures;
     EXPECT_EQ(figures.rfind("Prozessor: ", 0), 0u) << figures;
