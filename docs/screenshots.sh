@@ -3,8 +3,9 @@
 # switches), quorvel-french-advanced.png ("-advanced", French chosen), quorvel-languages.png (the
 # language list open), quorvel-notice.png (Japanese chosen), quorvel-minimised.png,
 # quorvel-figures.png (the pointer on the rating, German), quorvel-150.png (a first run at
-# 150 %, 144 dpi) and quorvel-high-contrast.png ("-advanced", French, under a black
-# high-contrast scheme, in a session of its own); of the tweak tool: tinkrel.png, every parameter
+# 150 %, 144 dpi), quorvel-high-contrast.png ("-advanced", French, under a black
+# high-contrast scheme, in a session of its own) and quorvel-no-3d.png (a first run where the
+# graphics offer the game no 3D: Wine's 3D turned off, in a session of its own); of the tweak tool: tinkrel.png, every parameter
 # at its default and "DIPYieldThreshold" selected. Each scene starts with no settings stored, inside a Wine virtual
 # desktop (which draws window frames), in a Wine session of its own under <build-dir>/screenshots.
 #   docs/screenshots.sh [build-dir]   (default: build/win64; the programs and their show
@@ -58,3 +59,13 @@ colours=$root/startoptions/tests/win32/high-contrast-black.reg
 session builtin reg import "Z:$(echo "$colours" | tr / '\\')" >/dev/null
 session desktop 1280x1024 quorvel_show.exe
 shoot quorvel_show quorvel-high-contrast.png high-contrast
+
+# Where the graphics offer the game no 3D: Wine's 3D turned off, which every program of the
+# session reads when it starts.
+session stop >/dev/null
+KRUMBEL_WINE_STATE="$build/screenshots-no-3d"
+session start --fresh "$quorvel" 1280x1024 >/dev/null
+session builtin reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d no3d /f >/dev/null
+session copy "$quorvel"
+session desktop 1280x1024 Quorvel.exe quorvel_show.exe
+shoot quorvel_show quorvel-no-3d.png german

@@ -3,6 +3,8 @@
 #include <climits>
 #include <utility>
 
+#include "GameFitness.h"
+
 namespace {
 
 // a > b in mode order.
@@ -26,22 +28,6 @@ void AddModeIfUsable(AdapterInfo& adapter, const DisplayModeDesc& mode) {
     info.bitsPerPixel = static_cast<int32_t>(mode.rgbBitCount);
 }
 
-// The game draws with hardware 3D and a 16-bit depth buffer. Display drivers since the Vista-era
-// driver model (and Wine) name no depths in their DirectDraw caps and report them per Direct3D
-// device instead; for those, a device that rasterises in hardware must offer 16 bits.
-bool DriverFitForGame(const DdCapsBlock& caps, bool hardwareDeviceHas16BitDepth) {
-    if ((caps.Caps() & kDdCaps3D) == 0) {
-        return false;
-    }
-    uint32_t depths = caps.ZBufferBitDepths();
-    return depths != 0 ? (depths & kDdBitDepth16) != 0 : hardwareDeviceHas16BitDepth;
-}
-
-bool RasterisesWith16BitDepth(const Direct3DDeviceDesc& device) {
-    return (device.devCaps & kD3dDevCapsHwRasterization) != 0 &&
-           (device.deviceZBufferBitDepth & kDdBitDepth16) != 0;
-}
-
 // Everything that needs the opened driver; a driver that can't be opened skips all of it.
 void DescribeOpenedDriver(DisplayDriver& driver, AdapterInfo& adapter) {
     adapter.driverCaps = DdCapsBlock::Cleared();
@@ -55,14 +41,10 @@ void DescribeOpenedDriver(DisplayDriver& driver, AdapterInfo& adapter) {
     driver.EnumerateModes(
         [&adapter](const DisplayModeDesc& mode) { AddModeIfUsable(adapter, mode); });
     SortModes(adapter.modes);
-    // Devices are recorded even for an unfit driver; without Direct3D 7 there are none.
-    bool hardwareDeviceHas16BitDepth = false;
-    driver.EnumerateDevices([&](const Direct3DDeviceDesc& device) {
-        AddDevice(adapter, device);
-        hardwareDeviceHas16BitDepth =
-            hardwareDeviceHas16BitDepth || RasterisesWith16BitDepth(device);
-    });
-    adapter.usable = DriverFitForGame(adapter.driverCaps, hardwareDeviceHas16BitDepth);
+    // Devices are recorded even for an unfit driver; without Direct3D 7 there are none. Their
+    // depth buffers count for a driver that names none of its own.
+    driver.EnumerateDevices([&](const Direct3DDeviceDesc& device) { AddDevice(adapter, device); });
+    adapter.usable = DriverUnfitness(adapter) == Unfitness::kNone;
 }
 
 void AddAdapter(DisplayDriverLayer& layer, DisplayCatalogue& adapters, const Guid* guid,
@@ -125,7 +107,10 @@ void AddDevice(AdapterInfo& adapter, const Direct3DDeviceDesc& device) {
     info.guid = device.deviceGuid;
     info.name = device.name;
     info.description = device.description;
-    info.usable = (device.deviceZBufferBitDepth & kDdBitDepth16) != 0 &&
-                  (device.devCaps & kD3dDevCapsTextureVideoMemory) != 0;
-    info.hardwareTnL = info.usable && (device.devCaps & kD3dDevCapsHwTransformAndLight) != 0;
+    info.devCaps = device.devCaps;
+    info.zBufferBitDepths = device.deviceZBufferBitDepth;
+    // Hardware transform and lighting is recorded apart: such a device has what the game needs.
+    const Unfitness reason = DeviceUnfitness(info);
+    info.hardwareTnL = reason == Unfitness::kHardwareTnL;
+    info.usable = reason == Unfitness::kNone || info.hardwareTnL;
 }

@@ -21,7 +21,10 @@ struct DeviceInfo {
     KStr name;
     KStr description;
     bool hardwareTnL = false;  // transforms and lights vertices in hardware
-    bool usable = false;       // fit for the game
+    bool usable = false;       // fit for the game, but for hardware transform and lighting
+    // What the device reported, from which GameFitness tells why the game can't use it.
+    uint32_t devCaps = 0;           // dwDevCaps
+    uint32_t zBufferBitDepths = 0;  // dwDeviceZBufferBitDepth
 };
 
 struct AdapterInfo {
@@ -35,7 +38,7 @@ struct AdapterInfo {
     DdCapsBlock emulationCaps;      // emulation layer capabilities; kept, not evaluated
     GrowArray<ModeInfo> modes;      // filtered, in mode order
     GrowArray<DeviceInfo> devices;  // in Direct3D's order
-    bool usable = false;            // fit for the game
+    bool usable = false;            // fit for the game (GameFitness says why not)
 };
 
 using DisplayCatalogue = GrowArray<AdapterInfo>;
@@ -53,5 +56,6 @@ bool PassesModeFilter(const DisplayModeDesc& mode);
 // Ascending by width, then height, then bits per pixel; equal modes keep their order.
 void SortModes(GrowArray<ModeInfo>& modes);
 
-// Records one Direct3D device with its usability and hardware transform-and-lighting flag.
+// Records one Direct3D device with what it reported, its usability and its hardware
+// transform-and-lighting flag.
 void AddDevice(AdapterInfo& adapter, const Direct3DDeviceDesc& device);

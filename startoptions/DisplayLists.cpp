@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "GameFitness.h"
+
 namespace {
 
 bool ValidIndex(int32_t index, int32_t count) {
@@ -53,7 +55,7 @@ KStr DeviceItemText(const DeviceInfo& device) {
     if (device.hardwareTnL) {
         text += " (Hardware TnL)";
     }
-    if (!device.usable) {
+    if (DeviceUnfitness(device) != Unfitness::kNone) {
         text += " (unsupported)";
     }
     return text;
@@ -76,17 +78,14 @@ ListContent AdapterList(const DisplayCatalogue& adapters, int32_t requested) {
     return list;
 }
 
-ListContent DeviceList(DisplayCatalogue& adapters, int32_t adapter, int32_t requested) {
+ListContent DeviceList(const DisplayCatalogue& adapters, int32_t adapter, int32_t requested) {
     ListContent list;
     if (!ValidIndex(adapter, adapters.Count())) {
         return list;
     }
     std::vector<bool> usable;
-    for (DeviceInfo& device : adapters[adapter].devices) {
-        if (device.hardwareTnL) {
-            device.usable = false;
-        }
-        usable.push_back(device.usable);
+    for (const DeviceInfo& device : adapters[adapter].devices) {
+        usable.push_back(DeviceUnfitness(device) == Unfitness::kNone);
         list.items.push_back(DeviceItemText(device));
     }
     Select(list, requested, usable);
@@ -107,9 +106,7 @@ ListContent ModeList(const DisplayCatalogue& adapters, int32_t adapter, int32_t 
 }
 
 bool OkAllowed(const DisplayCatalogue& adapters, int32_t adapter, int32_t device) {
-    const AdapterInfo* info = AdapterAt(adapters, adapter);
-    return info != nullptr && info->usable && ValidIndex(device, info->devices.Count()) &&
-           info->devices[device].usable;
+    return ChoiceUnfitness(adapters, adapter, device) == Unfitness::kNone;
 }
 
 int32_t FindAdapter(const DisplayCatalogue& adapters, const KStr& guidText) {

@@ -14,7 +14,8 @@
 
 // "Board (display.dll certified)"; a driver that could not be opened gives " ()".
 KStr AdapterItemText(const AdapterInfo& adapter);
-// The name, then " (Hardware TnL)" for such a device, then " (unsupported)" when not usable.
+// The name, then " (Hardware TnL)" for such a device, then " (unsupported)" when the game can't
+// use it.
 KStr DeviceItemText(const DeviceInfo& device);
 // "800 x 600 (4:3)": the size and its aspect ratio in lowest terms.
 KStr ModeItemText(const ModeInfo& mode);
@@ -32,15 +33,16 @@ struct ListContent {
 // on an adapter the game can't use.
 ListContent AdapterList(const DisplayCatalogue& adapters, int32_t requested);
 
-// The device list of adapter index. Devices with hardware transform and lighting are offered as
-// unsupported: their usable flag is cleared here, for as long as the catalogue lives. With exactly
-// one usable device the list is disabled and that device selected, whatever was asked for.
-ListContent DeviceList(DisplayCatalogue& adapters, int32_t adapter, int32_t requested);
+// The device list of adapter index. Devices the game can't use, those with hardware transform and
+// lighting among them, are offered as unsupported. With exactly one device the game can use the
+// list is disabled and that device selected, whatever was asked for.
+ListContent DeviceList(const DisplayCatalogue& adapters, int32_t adapter, int32_t requested);
 
 // The mode list of adapter index, with the mode asked for selected (-1: none).
 ListContent ModeList(const DisplayCatalogue& adapters, int32_t adapter, int32_t requested);
 
-// OK may be pressed exactly when the selected adapter and the selected device are usable.
+// OK may be pressed exactly when the game can use the selected adapter and the selected device
+// (ChoiceUnfitness says why not).
 bool OkAllowed(const DisplayCatalogue& adapters, int32_t adapter, int32_t device);
 
 // The first adapter whose GUID text equals text without regard to case, or -1.

@@ -67,7 +67,7 @@ const LanguageTexts kTexts[kTranslatedLanguageCount] = {
 const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
     {"Processor: %d MHz",
      "Available memory: %d MB",
-     "Texture memory: %d MB, hardware transform and lighting: %s",
+     "Texture memory: %d MB, hardware transform and lighting: %s (every graphics card counts, also those the game can't use)",
      "yes",
      "no",
      "Disk: writing %d MB/s, reading %d MB/s, in %s",
@@ -78,7 +78,7 @@ const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
      "F1 shows these figures, Ctrl+C copies them."},
     {"Prozessor: %d MHz",
      "Freier Arbeitsspeicher: %d MB",
-     "Texturspeicher: %d MB, Hardware-Transformation und -Beleuchtung: %s",
+     "Texturspeicher: %d MB, Hardware-Transformation und -Beleuchtung: %s (jede Grafikkarte z\xE4" "hlt, auch eine, die das Spiel nicht nutzen kann)",
      "ja",
      "nein",
      "Festplatte: schreiben %d MB/s, lesen %d MB/s, in %s",
@@ -89,7 +89,7 @@ const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
      "F1 zeigt diese Angaben, Strg+C kopiert sie."},
     {"Processeur : %d MHz",
      "M\xE9" "moire disponible : %d Mo",
-     "M\xE9" "moire de textures : %d Mo, transformation et \xE9" "clairage mat\xE9" "riels : %s",
+     "M\xE9" "moire de textures : %d Mo, transformation et \xE9" "clairage mat\xE9" "riels : %s (toutes les cartes graphiques comptent, m\xEA" "me celles que le jeu ne peut pas utiliser)",
      "oui",
      "non",
      "Disque : \xE9" "criture %d Mo/s, lecture %d Mo/s, dans %s",
@@ -100,7 +100,7 @@ const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
      "F1 affiche ces chiffres, Ctrl+C les copie."},
     {"Procesador: %d MHz",
      "Memoria disponible: %d MB",
-     "Memoria de texturas: %d MB, transformaci\xF3" "n e iluminaci\xF3" "n por hardware: %s",
+     "Memoria de texturas: %d MB, transformaci\xF3" "n e iluminaci\xF3" "n por hardware: %s (cuentan todas las tarjetas gr\xE1" "ficas, tambi\xE9" "n las que el juego no puede usar)",
      "s\xED",
      "no",
      "Disco: escritura %d MB/s, lectura %d MB/s, en %s",
@@ -111,7 +111,7 @@ const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
      "F1 muestra estas cifras, Ctrl+C las copia."},
     {"Processore: %d MHz",
      "Memoria disponibile: %d MB",
-     "Memoria texture: %d MB, trasformazione e illuminazione hardware: %s",
+     "Memoria texture: %d MB, trasformazione e illuminazione hardware: %s (contano tutte le schede grafiche, anche quelle che il gioco non pu\xF2" " usare)",
      "s\xEC",
      "no",
      "Disco: scrittura %d MB/s, lettura %d MB/s, in %s",
@@ -122,7 +122,7 @@ const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
      "F1 mostra questi dati, Ctrl+C li copia."},
     {"Processor: %d MHz",
      "Beschikbaar geheugen: %d MB",
-     "Textuurgeheugen: %d MB, hardwarematige transformatie en belichting: %s",
+     "Textuurgeheugen: %d MB, hardwarematige transformatie en belichting: %s (elke grafische kaart telt, ook een die het spel niet kan gebruiken)",
      "ja",
      "nee",
      "Schijf: schrijven %d MB/s, lezen %d MB/s, in %s",
@@ -131,6 +131,152 @@ const RatingFigureTexts kFigureTexts[kTranslatedLanguageCount] = {
      "Schijf beoordeeld met 0: de test duurde te lang.",
      "Gemiddelde: het geheugen telt het zwaarst, dan processor, grafische kaart en schijf.",
      "F1 toont deze gegevens, Ctrl+C kopieert ze."},
+};
+const DisplayFitnessTexts kDisplayTexts[kTranslatedLanguageCount] = {
+    // English
+    {{"",
+      "This graphics card offers no 3D to the game. Install or update its driver (F1 tells more).",
+      "This graphics card offers no 16-bit depth buffer. Install or update its driver (F1).",
+      "Choose another renderer: this one has no 16-bit depth buffer.",
+      "Choose another renderer: this one can't keep textures in graphics memory.",
+      "Choose another renderer: the game can't use \x93" "Hardware TnL\x94" ".",
+      "This graphics card offers the game no renderer. Install or update its driver (F1).",
+      "Choose a renderer.",
+      "No graphics card found. Install or update the graphics driver (F1 tells more)."},
+     {"usable",
+      "no 3D acceleration",
+      "no 16-bit depth buffer",
+      "no 16-bit depth buffer",
+      "can't keep textures in graphics memory",
+      "hardware transform and lighting, which the game can't use",
+      "offers no renderer",
+      "no renderer chosen",
+      "no graphics card found"},
+     "Graphics cards and renderers for the game:",
+     "The game needs a graphics card with 3D acceleration and 16-bit depth buffers.\n"
+     "Install or update the graphics card's driver; under Wine, the 32-bit OpenGL driver.\n"
+     "In a virtual machine or over a remote desktop, turn on 3D acceleration, or play on the computer itself.\n"
+     "A DirectDraw replacement in the game's folder that offers only 2D keeps the game from drawing: remove it."},
+    // German
+    {{"",
+      "Diese Grafikkarte bietet dem Spiel kein 3D. Treiber installieren oder erneuern (F1).",
+      "Diese Grafikkarte bietet keinen 16-Bit-Tiefenpuffer. Treiber erneuern (F1).",
+      "Anderen Renderer w\xE4" "hlen: dieser hat keinen 16-Bit-Tiefenpuffer.",
+      "Anderen Renderer w\xE4" "hlen: dieser kann Texturen nicht im Grafikspeicher halten.",
+      "Anderen Renderer w\xE4" "hlen: das Spiel kann \x84" "Hardware TnL\x93" " nicht nutzen.",
+      "Diese Grafikkarte bietet keinen Renderer. Treiber installieren oder erneuern (F1).",
+      "Renderer w\xE4" "hlen.",
+      "Keine Grafikkarte gefunden. Grafiktreiber installieren oder erneuern (F1)."},
+     {"verwendbar",
+      "keine 3D-Beschleunigung",
+      "kein 16-Bit-Tiefenpuffer",
+      "kein 16-Bit-Tiefenpuffer",
+      "kann Texturen nicht im Grafikspeicher halten",
+      "Hardware-Transformation und -Beleuchtung, die das Spiel nicht nutzen kann",
+      "bietet keinen Renderer",
+      "kein Renderer gew\xE4" "hlt",
+      "keine Grafikkarte gefunden"},
+     "Grafikkarten und Renderer f\xFC" "r das Spiel:",
+     "Das Spiel braucht eine Grafikkarte mit 3D-Beschleunigung und 16-Bit-Tiefenpuffern.\n"
+     "Installieren oder erneuern Sie den Treiber der Grafikkarte; unter Wine den 32-Bit-OpenGL-Treiber.\n"
+     "In einer virtuellen Maschine oder per Remotedesktop: 3D-Beschleunigung einschalten oder am Computer selbst spielen.\n"
+     "Ein DirectDraw-Ersatz im Ordner des Spiels, der nur 2D bietet, h\xE4" "lt das Spiel vom Zeichnen ab: entfernen Sie ihn."},
+    // French
+    {{"",
+      "Cette carte n'offre pas de 3D au jeu. Installez ou mettez \xE0" " jour son pilote (F1).",
+      "Cette carte n'a pas de tampon de profondeur 16\xA0" "bits. Mettez \xE0" " jour son pilote (F1).",
+      "Choisissez un autre rendu\xA0" ": celui-ci n'a pas de tampon de profondeur 16\xA0" "bits.",
+      "Choisissez un autre rendu\xA0" ": celui-ci ne garde pas les textures en m\xE9" "moire graphique.",
+      "Choisissez un autre rendu\xA0" ": le jeu ne peut pas utiliser \xAB\xA0" "Hardware TnL\xA0\xBB" ".",
+      "Cette carte n'offre aucun rendu. Installez ou mettez \xE0" " jour son pilote (F1).",
+      "Choisissez un rendu.",
+      "Aucune carte graphique trouv\xE9" "e. Installez ou mettez \xE0" " jour le pilote graphique (F1)."},
+     {"utilisable",
+      "pas d'acc\xE9" "l\xE9" "ration 3D",
+      "pas de tampon de profondeur 16\xA0" "bits",
+      "pas de tampon de profondeur 16\xA0" "bits",
+      "ne garde pas les textures en m\xE9" "moire graphique",
+      "transformation et \xE9" "clairage mat\xE9" "riels, que le jeu ne peut pas utiliser",
+      "n'offre aucun rendu",
+      "aucun rendu choisi",
+      "aucune carte graphique trouv\xE9" "e"},
+     "Cartes graphiques et rendus pour le jeu\xA0" ":",
+     "Le jeu a besoin d'une carte graphique avec acc\xE9" "l\xE9" "ration 3D et tampons de profondeur 16\xA0" "bits.\n"
+     "Installez ou mettez \xE0" " jour le pilote de la carte graphique\xA0" "; sous Wine, le pilote OpenGL 32\xA0" "bits.\n"
+     "Dans une machine virtuelle ou par bureau \xE0" " distance, activez l'acc\xE9" "l\xE9" "ration 3D, ou jouez sur l'ordinateur lui-m\xEA" "me.\n"
+     "Un remplacement de DirectDraw dans le dossier du jeu qui n'offre que la 2D emp\xEA" "che le jeu de dessiner\xA0" ": supprimez-le."},
+    // Spanish
+    {{"",
+      "Esta tarjeta gr\xE1" "fica no ofrece 3D al juego. Instale o actualice su controlador (F1).",
+      "Esta tarjeta no tiene b\xFA" "fer de profundidad de 16 bits. Actualice su controlador (F1).",
+      "Elija otro renderizador: este no tiene b\xFA" "fer de profundidad de 16 bits.",
+      "Elija otro renderizador: este no puede guardar texturas en la memoria gr\xE1" "fica.",
+      "Elija otro renderizador: el juego no puede usar \xAB" "Hardware TnL\xBB" ".",
+      "Esta tarjeta gr\xE1" "fica no ofrece renderizador. Instale o actualice su controlador (F1).",
+      "Elija un renderizador.",
+      "No se encontr\xF3" " ninguna tarjeta gr\xE1" "fica. Instale o actualice el controlador (F1)."},
+     {"utilizable",
+      "sin aceleraci\xF3" "n 3D",
+      "sin b\xFA" "fer de profundidad de 16 bits",
+      "sin b\xFA" "fer de profundidad de 16 bits",
+      "no puede guardar texturas en la memoria gr\xE1" "fica",
+      "transformaci\xF3" "n e iluminaci\xF3" "n por hardware, que el juego no puede usar",
+      "no ofrece renderizador",
+      "ning\xFA" "n renderizador elegido",
+      "no se encontr\xF3" " ninguna tarjeta gr\xE1" "fica"},
+     "Tarjetas gr\xE1" "ficas y renderizadores para el juego:",
+     "El juego necesita una tarjeta gr\xE1" "fica con aceleraci\xF3" "n 3D y b\xFA" "feres de profundidad de 16 bits.\n"
+     "Instale o actualice el controlador de la tarjeta gr\xE1" "fica; en Wine, el controlador OpenGL de 32 bits.\n"
+     "En una m\xE1" "quina virtual o un escritorio remoto, active la aceleraci\xF3" "n 3D, o juegue en el propio ordenador.\n"
+     "Un sustituto de DirectDraw en la carpeta del juego que solo ofrece 2D impide que el juego dibuje: elim\xED" "nelo."},
+    // Italian
+    {{"",
+      "Questa scheda grafica non offre 3D al gioco. Installare o aggiornare il driver (F1).",
+      "Questa scheda non ha buffer di profondit\xE0" " a 16 bit. Aggiornare il driver (F1).",
+      "Scegliere un altro renderer: questo non ha buffer di profondit\xE0" " a 16 bit.",
+      "Scegliere un altro renderer: questo non tiene le texture nella memoria grafica.",
+      "Scegliere un altro renderer: il gioco non pu\xF2" " usare \xAB" "Hardware TnL\xBB" ".",
+      "Questa scheda grafica non offre renderer. Installare o aggiornare il driver (F1).",
+      "Scegliere un renderer.",
+      "Nessuna scheda grafica trovata. Installare o aggiornare il driver grafico (F1)."},
+     {"utilizzabile",
+      "nessuna accelerazione 3D",
+      "nessun buffer di profondit\xE0" " a 16 bit",
+      "nessun buffer di profondit\xE0" " a 16 bit",
+      "non tiene le texture nella memoria grafica",
+      "trasformazione e illuminazione hardware, che il gioco non pu\xF2" " usare",
+      "non offre alcun renderer",
+      "nessun renderer scelto",
+      "nessuna scheda grafica trovata"},
+     "Schede grafiche e renderer per il gioco:",
+     "Il gioco richiede una scheda grafica con accelerazione 3D e buffer di profondit\xE0" " a 16 bit.\n"
+     "Installare o aggiornare il driver della scheda grafica; con Wine, il driver OpenGL a 32 bit.\n"
+     "In una macchina virtuale o un desktop remoto, attivare l'accelerazione 3D, oppure giocare sul computer stesso.\n"
+     "Un sostituto di DirectDraw nella cartella del gioco che offre solo il 2D impedisce al gioco di disegnare: rimuoverlo."},
+    // Dutch
+    {{"",
+      "Deze grafische kaart biedt geen 3D. Installeer of werk het stuurprogramma bij (F1).",
+      "Deze kaart heeft geen 16-bits dieptebuffer. Werk het stuurprogramma bij (F1).",
+      "Kies een andere renderer: deze heeft geen 16-bits dieptebuffer.",
+      "Kies een andere renderer: deze houdt texturen niet in het grafisch geheugen.",
+      "Kies een andere renderer: het spel kan \x84" "Hardware TnL\x94" " niet gebruiken.",
+      "Deze kaart biedt geen renderer. Installeer of werk het stuurprogramma bij (F1).",
+      "Kies een renderer.",
+      "Geen grafische kaart gevonden. Installeer of werk het stuurprogramma bij (F1)."},
+     {"bruikbaar",
+      "geen 3D-versnelling",
+      "geen 16-bits dieptebuffer",
+      "geen 16-bits dieptebuffer",
+      "houdt texturen niet in het grafisch geheugen",
+      "hardwarematige transformatie en belichting, die het spel niet kan gebruiken",
+      "biedt geen renderer",
+      "geen renderer gekozen",
+      "geen grafische kaart gevonden"},
+     "Grafische kaarten en renderers voor het spel:",
+     "Het spel heeft een grafische kaart met 3D-versnelling en 16-bits dieptebuffers nodig.\n"
+     "Installeer of werk het stuurprogramma van de grafische kaart bij; onder Wine het 32-bits OpenGL-stuurprogramma.\n"
+     "Zet in een virtuele machine of via extern bureaublad 3D-versnelling aan, of speel op de computer zelf.\n"
+     "Een DirectDraw-vervanger in de map van het spel die alleen 2D biedt, houdt het spel van tekenen af: verwijder hem."},
 };
 // clang-format on
 
@@ -153,6 +299,10 @@ const LanguageTexts* TextsOf(int language) {
 
 const RatingFigureTexts* RatingFigureTextsOf(int language) {
     return IsTranslated(language) ? &kFigureTexts[language] : nullptr;
+}
+
+const DisplayFitnessTexts* DisplayFitnessTextsOf(int language) {
+    return IsTranslated(language) ? &kDisplayTexts[language] : nullptr;
 }
 
 const char* LanguageCode(int language) {

@@ -4,6 +4,7 @@
 // a static single-byte Windows-1252 string that stays valid for the program's life: the
 // owner-drawn language list keeps pointers to its entries' texts.
 
+#include "GameFitness.h"
 #include "res/QuorvelRes.h"
 
 // Positions of the language list; the language in force is its selected position.
@@ -48,7 +49,8 @@ struct LanguageTexts {
 struct RatingFigureTexts {
     const char* processor;  // %d: MHz
     const char* memory;     // %d: MB of available memory
-    const char* graphics;   // %d: MB of texture memory; %s: yes or no, hardware TnL
+    // %d: MB of texture memory; %s: yes or no, hardware TnL; of every card, usable or not
+    const char* graphics;
     const char* yes;
     const char* no;
     const char* disk;                // %d, %d: MB/s writing, reading; %s: the scratch file's folder
@@ -59,6 +61,15 @@ struct RatingFigureTexts {
     const char* keys;     // the tooltip's last line: which keys show and copy the figures
 };
 
+// What the dialog says about the display: why OK is disabled and what the player can do, and the
+// display section of the figures.
+struct DisplayFitnessTexts {
+    const char* whyNotOk[kUnfitnessCount];  // beside OK, by reason; empty for kNone
+    const char* states[kUnfitnessCount];    // in the figures: "usable" for kNone, else the reason
+    const char* heading;                    // the display section's first line
+    const char* advice;                     // lines for a reason of the graphics card or its driver
+};
+
 bool IsTranslated(int language);  // 0..5
 
 // The texts of a translated language; null for any other position (Japanese, none, garbage).
@@ -66,6 +77,9 @@ const LanguageTexts* TextsOf(int language);
 
 // The figure texts of a translated language; null for any other position.
 const RatingFigureTexts* RatingFigureTextsOf(int language);
+
+// The display texts of a translated language; null for any other position.
+const DisplayFitnessTexts* DisplayFitnessTextsOf(int language);
 
 // The code stored for a list position: "en" ... "nl"; empty text for anything else.
 const char* LanguageCode(int language);

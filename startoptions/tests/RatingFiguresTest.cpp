@@ -44,7 +44,8 @@ TEST(RatingFigures, FiguresBehindEachRating) {
     EXPECT_EQ(FiguresText(kEnglish, Measured("C:\\")),
               "Processor: 2400 MHz\n"
               "Available memory: 20480 MB\n"
-              "Texture memory: 4091 MB, hardware transform and lighting: yes\n"
+              "Texture memory: 4091 MB, hardware transform and lighting: yes (every graphics card "
+              "counts, also those the game can't use)\n"
               "Disk: writing 80 MB/s, reading 125 MB/s, in C:\\\n"
               "Average: memory counts most, then processor, graphics and disk.");
     EXPECT_EQ(FiguresText(kJapanese, Measured("C:\\")), "");

@@ -86,9 +86,15 @@ int main(int argc, char** argv) {
         dialog.Choose(IDC_LANGUAGE, kFrench);
     } else if (std::strcmp(scene, "languages") == 0) {
         // Japanese selected without telling the dialog, and the list opened: its entry is drawn
-        // as the three characters, in the field and highlighted in the list.
+        // as the three characters, in the field and highlighted in the list. It is opened with a
+        // click, as a player opens it: dropped by a message from this program, Wine 8 keeps it
+        // open without drawing it.
         dialog.Select(IDC_LANGUAGE, kJapanese);
-        dialog.Send(IDC_LANGUAGE, CB_SHOWDROPDOWN, TRUE);
+        if (!dialog.BringToFront() || !dialog.ClickWithMouse(IDC_LANGUAGE) ||
+            !WaitFor([&] { return dialog.Send(IDC_LANGUAGE, CB_GETDROPPEDSTATE) != FALSE; })) {
+            std::fprintf(stderr, "the language list did not open\n");
+            return 1;
+        }
     } else if (std::strcmp(scene, "notice") == 0) {
         dialog.PostChoose(IDC_LANGUAGE, kJapanese);
         shown = quorvel.WaitWindow("Error!");

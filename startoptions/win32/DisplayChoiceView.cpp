@@ -60,6 +60,14 @@ DisplayChoice DisplayChoiceView::Read() {
                            modeList_.GetCurSel(), fullScreen);
 }
 
+Unfitness DisplayChoiceView::Unfit() const {
+    return ChoiceUnfitness(adapters, adapterList_.GetCurSel(), deviceList_.GetCurSel());
+}
+
+DisplayFigures DisplayChoiceView::Figures(int language) const {
+    return DisplayFiguresOf(language, adapters, adapterList_.GetCurSel(), deviceList_.GetCurSel());
+}
+
 void DisplayChoiceView::FillAdapterList(int32_t index) {
     ShowContent(*dialog_, adapterList_, AdapterList(adapters, index));
 }

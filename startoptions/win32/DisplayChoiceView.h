@@ -5,6 +5,8 @@
 #include "DisplayCatalogue.h"
 #include "DisplayChoice.h"
 #include "DisplayDriverLayer.h"
+#include "DisplayFigures.h"
+#include "GameFitness.h"
 #include "win32/Button.h"
 #include "win32/ComboBox.h"
 #include "win32/DialogBase.h"
@@ -27,6 +29,10 @@ public:
     void OnDeviceChanged();
     // The choice the lists and the box show.
     DisplayChoice Read();
+    // Why the game can't draw with the adapter and device selected (kNone: OK may be pressed).
+    Unfitness Unfit() const;
+    // The display section of the figures for the selection, in language.
+    DisplayFigures Figures(int language) const;
 
 private:
     void FillAdapterList(int32_t index);

@@ -43,10 +43,10 @@ void RatingFiguresView::ShowSummary(const KStr& summary) {
 }
 
 void RatingFiguresView::ShowFigures(int language, const RatingInputs& inputs,
-                                    const DiskMeasurement& disk) {
+                                    const DiskMeasurement& disk, const DisplayFigures& display) {
     const RatingFigures figures = RatingFiguresOf(language, inputs, disk);
     if (figures.text.Length() > 0) {
-        figures_ = WideFigures(figures);
+        figures_ = WideFigures(figures) + L"\n" + WideFigures(display);
         const std::wstring tip = figures_ + L"\n" + WideText(RatingFigureTextsOf(language)->keys);
         ratingTooltip_.UpdateText(ratingText_.Handle(), tip);
         figuresTip_.UpdateText(ratingText_.Handle(), tip);

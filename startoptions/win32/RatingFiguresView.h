@@ -5,6 +5,7 @@
 #include <string>
 
 #include "DiskBenchmark.h"
+#include "DisplayFigures.h"
 #include "KStr.h"
 #include "SystemRating.h"
 #include "win32/DialogBase.h"
@@ -23,8 +24,10 @@ public:
     void Attach(const DialogBase& dialog);
     // The summary as the system gave its names (the system's code page).
     void ShowSummary(const KStr& summary);
-    // The figures in language; a language without texts keeps the figures last shown.
-    void ShowFigures(int language, const RatingInputs& inputs, const DiskMeasurement& disk);
+    // The figures in language, followed by the display section; a language without texts keeps
+    // the figures last shown.
+    void ShowFigures(int language, const RatingInputs& inputs, const DiskMeasurement& disk,
+                     const DisplayFigures& display);
     // Puts the summary and the figures on the clipboard (without the line about the keys);
     // nothing before they are measured.
     void Copy() const;

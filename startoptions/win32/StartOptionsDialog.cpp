@@ -34,8 +34,16 @@ bool StartOptionsDialog::OnInitDialog() {
     tclDefinesEdit_.LimitText(kTclDefinesLimit);
     framerateSlider_.SetRange(kMinFramerate, kMaxFramerate, false);
     decoration_.Init(*this, switches_.bunt);
-    Route({{IDC_ADAPTER, CBN_SELENDOK, [this] { display_.OnAdapterChanged(); }},
-           {IDC_DEVICE, CBN_SELENDOK, [this] { display_.OnDeviceChanged(); }},
+    Route({{IDC_ADAPTER, CBN_SELENDOK,
+            [this] {
+                display_.OnAdapterChanged();
+                ShowDisplayFitness();
+            }},
+           {IDC_DEVICE, CBN_SELENDOK,
+            [this] {
+                display_.OnDeviceChanged();
+                ShowDisplayFitness();
+            }},
            {IDC_LANGUAGE, CBN_SELENDOK, [this] { OnLanguageChanged(); }},
            {IDC_DEFAULTS, BN_CLICKED, [this] { ApplyPresets(RecommendedPresets(ratings)); }},
            {IDC_RATING, STN_CLICKED, [this] { figures_.ToggleFigures(); }}});
@@ -50,6 +58,7 @@ bool StartOptionsDialog::OnInitDialog() {
 void StartOptionsDialog::AttachControls() {
     display_.Attach(*this);
     figures_.Attach(*this);
+    whyNotOk_.Attach(*this);
     texts_.Attach(Handle());
     Attach({{&languageList_, IDC_LANGUAGE},
             {&objectsList_, IDC_OBJECTS},
@@ -185,7 +194,13 @@ void StartOptionsDialog::OnLanguageChanged() {
 
 void StartOptionsDialog::Localise() {
     LocaliseDialog(texts_);
-    figures_.ShowFigures(languageList_.GetCurSel(), ratingInputs_, disk_);
+    ShowDisplayFitness();
+}
+
+void StartOptionsDialog::ShowDisplayFitness() {
+    const int language = languageList_.GetCurSel();
+    whyNotOk_.Show(display_.Unfit(), language);
+    figures_.ShowFigures(language, ratingInputs_, disk_, display_.Figures(language));
 }
 
 void StartOptionsDialog::OnOK() {

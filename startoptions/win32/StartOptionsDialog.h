@@ -12,6 +12,7 @@
 #include "win32/RatingFiguresView.h"
 #include "win32/Static.h"
 #include "win32/Trackbar.h"
+#include "win32/WhyNotOkView.h"
 
 // The options dialog (resource 102), the whole user interface of the start-options program.
 // It is shown empty; on the first tick of its start-up timer it measures the machine, lists the
@@ -55,6 +56,8 @@ private:
     void ShowFramerate();  // the label shows the slider's position
     void OnLanguageChanged();
     void Localise();  // the texts of the language selected, and the figures in it
+    // What the game can make of the display chosen: beside OK, and in the figures.
+    void ShowDisplayFitness();
 
     KSysInfo& sysInfo_;
     DisplayDriverLayer& drivers_;
@@ -69,6 +72,7 @@ private:
     OptionsDecoration decoration_;
     DisplayChoiceView display_;
     RatingFiguresView figures_;
+    WhyNotOkView whyNotOk_;
     LanguageComboBox languageList_;
     OptionsTexts texts_{languageList_};
     ComboBox objectsList_;

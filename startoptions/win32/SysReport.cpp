@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DisplayCatalogue.h"
+#include "GameFitness.h"
 #include "Localisation.h"
 #include "RatingFigures.h"
 #include "SystemRating.h"
@@ -53,13 +54,20 @@ void PrintRatings(const SystemRatings& r, const Presets& presets) {
                 presets.language.Text(), presets.texture, presets.landscape, presets.objects);
 }
 
+// "usable" for the game, or why not, as the dialog says it in English.
+const char* ForTheGame(Unfitness reason) {
+    return DisplayFitnessTextsOf(kEnglish)->states[static_cast<int>(reason)];
+}
+
 void PrintDevices(const AdapterInfo& adapter) {
     std::printf("  Devices: %d\n", adapter.devices.Count());
     for (int32_t i = 0; i < adapter.devices.Count(); ++i) {
         const DeviceInfo& d = adapter.devices[i];
-        std::printf("    %d: %s (%s)\n       GUID %s%s, %s\n", i, d.name.Text(),
-                    d.description.Text(), GuidToText(d.guid).Text(),
-                    d.hardwareTnL ? ", hardware TnL" : "", d.usable ? "usable" : "not usable");
+        std::printf("    %d: %s (%s)\n       GUID %s, caps 0x%08" PRIx32
+                    ", depth buffers 0x%08" PRIx32 "%s\n       for the game: %s\n",
+                    i, d.name.Text(), d.description.Text(), GuidToText(d.guid).Text(), d.devCaps,
+                    d.zBufferBitDepths, d.hardwareTnL ? ", hardware TnL" : "",
+                    ForTheGame(DeviceUnfitness(d)));
     }
 }
 
@@ -77,8 +85,9 @@ void PrintCatalogue(const DisplayCatalogue& adapters) {
     std::printf("\nAdapters: %d\n", adapters.Count());
     for (int32_t i = 0; i < adapters.Count(); ++i) {
         const AdapterInfo& a = adapters[i];
-        std::printf("%d: %s (%s)%s, %s\n", i, a.description.Text(), a.identity.Text(),
-                    a.isPrimary ? ", primary" : "", a.usable ? "usable" : "not usable");
+        std::printf("%d: %s (%s)%s\n  For the game: %s\n", i, a.description.Text(),
+                    a.identity.Text(), a.isPrimary ? ", primary" : "",
+                    ForTheGame(AdapterUnfitness(a)));
         std::printf("  GUID %s, driver name \"%s\"\n", GuidToText(a.guid).Text(),
                     a.driverName.Text());
         std::printf("  Texture memory %" PRIu32 " bytes, caps 0x%08" PRIx32

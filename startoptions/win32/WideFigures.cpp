@@ -10,3 +10,12 @@ std::wstring WideFigures(const RatingFigures& figures) {
     return WideText(text.substr(0, folderAt)) + WideText(figures.folder.Text(), TextOrigin::kUtf8) +
            WideText(text.substr(folderAt));
 }
+
+std::wstring WideFigures(const DisplayFigures& figures) {
+    std::wstring text;
+    for (const DisplayFigures::Piece& piece : figures.pieces) {
+        text += WideText(piece.text.Text(),
+                         piece.systemText ? TextOrigin::kSystem : TextOrigin::kProgram);
+    }
+    return text;
+}

@@ -101,6 +101,8 @@ TEST_F(QuorvelProgram, FirstRunOnWinesAdaptersStoresByAClickOnOK) {
     ASSERT_EQ(dialog.Entries(IDC_ADAPTER).size(), 2u);
     EXPECT_TRUE(dialog.IsEnabled(IDC_ADAPTER)) << "two usable adapters to choose from";
     ASSERT_TRUE(dialog.IsEnabled(IDC_OK));
+    EXPECT_FALSE(dialog.IsShown(IDC_WHY_NOT_OK)) << "nothing to explain";
+    EXPECT_EQ(dialog.Text(IDC_WHY_NOT_OK), "");
     ASSERT_TRUE(dialog.ClickWithMouse(IDC_OK));
     ASSERT_TRUE(quorvel.WaitExit());
     EXPECT_EQ(quorvel.ExitCode(), 0u) << "stored";
@@ -144,7 +146,9 @@ TEST_F(QuorvelProgram, RatingSummaryShowsItsFiguresOnHover) {
     ASSERT_TRUE(WaitFor([&] { return !(figures = dialog.ShownTip()).empty(); }))
         << "no tooltip shown";
     // Wine's graphics board has hardware TnL.
-    EXPECT_NE(figures.find(" MB, Hardware-Transformation und -Beleuchtung: ja\nFestplatte: "),
+    EXPECT_NE(figures.find(" MB, Hardware-Transformation und -Beleuchtung: ja (jede Grafikkarte "
+                           "z\xE4"
+                           "hlt, auch eine, die das Spiel nicht nutzen kann)\nFestplatte: "),
               std::string::npos)
         << figures;
     EXPECT_EQ(figures.rfind("Prozessor: ", 0), 0u) << figures;
@@ -466,6 +470,68 @@ TEST_F(QuorvelProgram, DefaultsSwitchProposesAllButTheDisplayDevices) {
     EXPECT_EQ(StoredInt(stored, "Performance\\LandscapeQuality"), r.landscape);
     EXPECT_EQ(StoredInt(stored, "Performance\\ObjectQuality"), r.objects);
     EXPECT_EQ(StoredInt(stored, "Performance\\MaxFramerate"), r.framerate);
+}
+
+// Wine with its 3D turned off, as a machine whose graphics offer the game no 3D: OK stays disabled
+// and the dialog says why and what to do, in its language; F1 names what the game can use. Wine
+// reads the value when a program starts; the test runs in a session of its own.
+class QuorvelWithoutThreeD : public QuorvelProgram {
+protected:
+    void SetUp() override {
+        QuorvelProgram::SetUp();
+        ASSERT_EQ(direct3d_.SetText("", "renderer", "no3d"), ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, direct3d_.Path().c_str(), 0, KEY_SET_VALUE, &key) ==
+            ERROR_SUCCESS) {
+            RegDeleteValueA(key, "renderer");
+            RegCloseKey(key);
+        }
+        QuorvelProgram::TearDown();
+    }
+
+    TestKey direct3d_{"Software\\Wine\\Direct3D"};
+};
+
+TEST_F(QuorvelWithoutThreeD, OkSaysWhyAndF1NamesWhatTheGameCanUse) {
+    ProgramDriver quorvel(QuorvelPath());
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+    EXPECT_TRUE(dialog.IsShown(IDC_WHY_NOT_OK));
+    EXPECT_EQ(
+        dialog.Text(IDC_WHY_NOT_OK),
+        "Diese Grafikkarte bietet dem Spiel kein 3D. Treiber installieren oder erneuern (F1).");
+
+    ASSERT_TRUE(dialog.BringToFront());
+    ASSERT_TRUE(DialogDriver::PressKey(VK_F1));
+    std::string figures;
+    ASSERT_TRUE(WaitFor([&] { return !(figures = dialog.ShownTip()).empty(); }, 5000));
+    const std::string adapter = dialog.Entry(IDC_ADAPTER, dialog.Selection(IDC_ADAPTER));
+    const std::string lines[] = {
+        "\nGrafikkarten und Renderer f\xFC"
+        "r das Spiel:\n",
+        "\n" + adapter + ": keine 3D-Beschleunigung\n",
+        "; unter Wine den 32-Bit-OpenGL-Treiber.\n"};
+    for (const std::string& line : lines) {
+        EXPECT_NE(figures.find(line), std::string::npos) << line << " in\n" << figures;
+    }
+    dialog.PressEscape();
+    EXPECT_TRUE(quorvel.WaitExit());
+}
+
+TEST_F(QuorvelWithoutThreeD, TextFollowsTheLanguage) {
+    ProgramDriver quorvel(QuorvelPath(), "-advanced");
+    DialogDriver dialog = quorvel.WaitDialog(QuorvelFilled);
+    ASSERT_TRUE(dialog);
+    dialog.Choose(IDC_LANGUAGE, 2);
+    EXPECT_EQ(dialog.Text(IDC_WHY_NOT_OK),
+              "Cette carte n'offre pas de 3D au jeu. Installez ou mettez \xE0"
+              " jour son pilote (F1).");
+    EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+    dialog.PressEscape();
+    EXPECT_TRUE(quorvel.WaitExit());
 }
 
 }  // namespace

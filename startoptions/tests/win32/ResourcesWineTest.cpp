@@ -174,6 +174,7 @@ constexpr int kOptionsControls[] = {
     IDC_RATING,
     IDC_TCL_DEFINES,
     IDC_TCL_DEFINES_LABEL,
+    IDC_WHY_NOT_OK,
 };
 // What the program hides without "-advanced", and how much shorter the window then is.
 constexpr int kAdvancedControls[] = {IDC_LANGUAGE, IDC_LANGUAGE_LABEL, IDC_SEPARATOR,
@@ -288,7 +289,8 @@ TEST_F(QuorvelDialogs, OptionsDialogShowsEveryControlInItsPlace) {
     EXPECT_EQ(client.bottom, size.cy);
 
     for (int id : kOptionsControls) {
-        EXPECT_TRUE(IsWindowVisible(dialog.Item(id))) << id;
+        // Why OK is disabled shows only then.
+        EXPECT_EQ(IsWindowVisible(dialog.Item(id)) != FALSE, id != IDC_WHY_NOT_OK) << id;
     }
     // Without the advanced rows the window is shorter: everything else must stay in view.
     ExpectLaidOut(dialog);
@@ -308,6 +310,11 @@ TEST_F(QuorvelDialogs, OptionsDialogFitsEveryLanguage) {
         ExpectTabReachesEveryControl(dialog);
         for (int id : kTextControls) {
             EXPECT_TRUE(dialog.TextFits(id));
+        }
+        // Every reason why OK is disabled, in the room above OK.
+        for (const char* why : DisplayFitnessTextsOf(language)->whyNotOk) {
+            Window(dialog.Item(IDC_WHY_NOT_OK)).SetText(why);
+            EXPECT_TRUE(dialog.TextFits(IDC_WHY_NOT_OK));
         }
     }
 }

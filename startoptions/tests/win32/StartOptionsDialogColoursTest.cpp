@@ -206,6 +206,15 @@ TEST_F(StartOptionsDialogTest, HighContrastSchemeShowsEveryTextClearly) {
         EXPECT_EQ(label.background, RGB(0, 0, 0));
         EXPECT_GE(Contrast(label.text, label.background), 4.5);
     }
+    // A renderer the game can't use: the text beside OK says why, as clearly.
+    dialog.Choose(IDC_DEVICE, 0);
+    ASSERT_TRUE(dialog.IsShown(IDC_WHY_NOT_OK));
+    RedrawWindow(dialog.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(500);
+    const TextOnScreen why = ReadText(dialog.Frame(IDC_WHY_NOT_OK), textHeight);
+    EXPECT_EQ(why.background, RGB(0, 0, 0));
+    EXPECT_GE(Contrast(why.text, why.background), 4.5);
 }
 
 BOOL CALLBACK FindNotice(HWND window, LPARAM found) {

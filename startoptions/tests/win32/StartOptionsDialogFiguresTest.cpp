@@ -61,7 +61,7 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
     // The first run speaks German. The figures are those the summary rates: the clock of its
     // processor line, the scripted board's 16 MB with hardware TnL, the disk of this program.
     const std::vector<std::string> german = Lines(FiguresOf(dialog));
-    ASSERT_EQ(german.size(), 6u) << FiguresOf(dialog);
+    ASSERT_EQ(german.size(), 11u) << FiguresOf(dialog);
     const std::string clock = summary[1].substr(summary[1].rfind(' ') + 1);
     EXPECT_EQ(german[0], "Prozessor: " + clock + " MHz");
     std::smatch memory;
@@ -72,7 +72,10 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
     if (status.ullAvailPhys > (3ull << 30)) {
         EXPECT_GT(std::stoull(memory[1]), 2048u) << "no 32-bit cap";
     }
-    EXPECT_EQ(german[2], "Texturspeicher: 16 MB, Hardware-Transformation und -Beleuchtung: ja");
+    EXPECT_EQ(german[2],
+              "Texturspeicher: 16 MB, Hardware-Transformation und -Beleuchtung: ja (jede "
+              "Grafikkarte z\xE4"
+              "hlt, auch eine, die das Spiel nicht nutzen kann)");
     const bool diskRated = summary[4].find("HDD:000") == std::string::npos;
     const char* diskLine = diskRated
                                ? "Festplatte: schreiben [1-9][0-9]* MB/s, lesen [1-9][0-9]* MB/s, "
@@ -83,7 +86,16 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
     EXPECT_EQ(german[4],
               "Durchschnitt: Der Arbeitsspeicher z\xE4"
               "hlt am meisten, dann Prozessor, Grafik und Festplatte.");
-    EXPECT_EQ(german[5], "F1 zeigt diese Angaben, Strg+C kopiert sie.");
+    // Then what the game can draw with: the card, and each of its renderers.
+    EXPECT_EQ(std::vector<std::string>(german.begin() + 5, german.begin() + 10),
+              (std::vector<std::string>{
+                  "Grafikkarten und Renderer f\xFC"
+                  "r das Spiel:",
+                  "Board (display.dll certified): verwendbar",
+                  "    RGB: kann Texturen nicht im Grafikspeicher halten", "    HAL: verwendbar",
+                  "    TL: Hardware-Transformation und -Beleuchtung, die das Spiel nicht nutzen "
+                  "kann"}));
+    EXPECT_EQ(german[10], "F1 zeigt diese Angaben, Strg+C kopiert sie.");
 
     // Another language relabels the figures; the summary stays as it is.
     dialog.Choose(IDC_LANGUAGE, kFrench);
@@ -93,7 +105,8 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
               "M\xE9"
               "moire de textures : 16 Mo, transformation et \xE9"
               "clairage mat\xE9"
-              "riels : oui");
+              "riels : oui (toutes les cartes graphiques comptent, m\xEA"
+              "me celles que le jeu ne peut pas utiliser)");
     EXPECT_EQ(dialog.Text(IDC_RATING), summaryText);
 
     EXPECT_EQ(Lines(french).back(), "F1 affiche ces chiffres, Ctrl+C les copie.");

@@ -13,6 +13,7 @@
 #include "res/QuorvelRes.h"
 #include "support/Canvas.h"
 #include "support/CodePage.h"
+#include "support/Wait.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -38,6 +39,7 @@ TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
     EXPECT_FALSE(dialog.IsEnabled(IDC_DEVICE));
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
     EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+    EXPECT_FALSE(dialog.IsShown(IDC_WHY_NOT_OK));
     // The two lists locked while the start-up work filled them took the focus with them: it is
     // on the first control that takes input.
     EXPECT_EQ(dialog.FocusedId(), IDC_SCREEN_MODE);
@@ -52,12 +54,56 @@ TEST_F(StartOptionsDialogTest, ListsOfferTheCatalogue) {
     ASSERT_GT(GetSystemMetrics(SM_CYFULLSCREEN), 864);
     EXPECT_EQ(modes.at(dialog.Selection(IDC_SCREEN_MODE)), "1024 x 768 (4:3)");
 
-    // The unusable adapter: its one usable device is selected, its smallest mode, OK is off.
+    // The unusable adapter: its one usable device is selected, its smallest mode, OK is off,
+    // and the dialog says why.
     dialog.Choose(IDC_ADAPTER, 0);
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 1);
     EXPECT_EQ(dialog.Selection(IDC_SCREEN_MODE), 0);
     EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+    EXPECT_TRUE(dialog.IsShown(IDC_WHY_NOT_OK));
+    EXPECT_EQ(
+        dialog.Text(IDC_WHY_NOT_OK),
+        "Diese Grafikkarte bietet dem Spiel kein 3D. Treiber installieren oder erneuern (F1).");
 }
+
+// Screen readers hear of a new text through the system's name-change event, delivered to this
+// thread while it pumps its messages.
+class NameChanges {
+public:
+    explicit NameChanges(HWND window)
+        : hook_(SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Heard,
+                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
+        window_ = window;
+        heard_ = 0;
+    }
+    ~NameChanges() { UnhookWinEvent(hook_); }
+    NameChanges(const NameChanges&) = delete;
+    NameChanges& operator=(const NameChanges&) = delete;
+
+    // True once the window's name changed since the last look.
+    bool Heard() {
+        const bool heard = WaitFor(
+            [] {
+                MSG message;
+                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    DispatchMessageA(&message);
+                }
+                return heard_ > 0;
+            },
+            2000);
+        heard_ = 0;
+        return heard;
+    }
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+        heard_ += window == window_ && object == OBJID_WINDOW;
+    }
+
+    HWINEVENTHOOK hook_;
+    static inline HWND window_ = nullptr;
+    static inline int heard_ = 0;
+};
 
 TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
     ScriptedDriver board = Board(std::nullopt);
@@ -73,16 +119,27 @@ TEST_F(StartOptionsDialogTest, OkFollowsTheDeviceChoice) {
 
     // Changing the adapter asks for device 0, here the unusable RGB device. OK, disabled, would
     // leave no focus at all: the focus it had moves on to the next control Tab reaches.
+    // The text beside OK says why, and screen readers hear of it.
+    NameChanges why(dialog.Item(IDC_WHY_NOT_OK));
+    const std::string renderer =
+        "Anderen Renderer w\xE4"
+        "hlen: dieser kann Texturen nicht im Grafikspeicher halten.";
     dialog.Focus(IDC_OK);
     ASSERT_TRUE(dialog.HasFocus(IDC_OK));
     dialog.Choose(IDC_ADAPTER, 0);
     EXPECT_EQ(dialog.Selection(IDC_DEVICE), 0);
     EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
     EXPECT_EQ(dialog.FocusedId(), IDC_CANCEL);
+    EXPECT_TRUE(dialog.IsShown(IDC_WHY_NOT_OK));
+    EXPECT_EQ(dialog.Text(IDC_WHY_NOT_OK), renderer);
+    EXPECT_TRUE(why.Heard());
     dialog.Choose(IDC_DEVICE, 2);
     EXPECT_TRUE(dialog.IsEnabled(IDC_OK));
+    EXPECT_FALSE(dialog.IsShown(IDC_WHY_NOT_OK));
+    EXPECT_EQ(dialog.Text(IDC_WHY_NOT_OK), "");
     dialog.Choose(IDC_DEVICE, 0);
     EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+    EXPECT_EQ(dialog.Text(IDC_WHY_NOT_OK), renderer);
 }
 
 TEST_F(StartOptionsDialogTest, WithoutAdaptersTheRestIsStillStored) {
@@ -94,6 +151,8 @@ TEST_F(StartOptionsDialogTest, WithoutAdaptersTheRestIsStillStored) {
         EXPECT_TRUE(dialog.Entries(IDC_DEVICE).empty());
         EXPECT_TRUE(dialog.Entries(IDC_SCREEN_MODE).empty());
         EXPECT_FALSE(dialog.IsEnabled(IDC_OK));
+        EXPECT_EQ(dialog.Text(IDC_WHY_NOT_OK),
+                  "Keine Grafikkarte gefunden. Grafiktreiber installieren oder erneuern (F1).");
     }
     StoreSetting("Screen\\Width", "1024");  // kept: no mode to replace it
     DialogRun run({}, "-automatic");
