@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -13,7 +14,9 @@
 #include "ScriptedCatalogues.h"
 #include "StartOptionsDialogRun.h"
 #include "res/QuorvelRes.h"
+#include "support/Canvas.h"
 #include "support/Clipboard.h"
+#include "support/Cp1252.h"
 #include "support/Wait.h"
 
 namespace {
@@ -42,6 +45,57 @@ std::string CopiedWithCtrlC(const DialogDriver& dialog) {
     dialog.PressCtrlC();
     WaitFor([] { return !ClipboardText().empty(); });
     return ClipboardText();
+}
+
+// How wide window paints text: from its leftmost to its rightmost dark pixel, painted into a
+// bitmap on the window's own thread (WM_PRINTCLIENT).
+int PaintedWidth(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    Canvas canvas(client.right, client.bottom);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    int left = client.right, right = -1;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF pixel = canvas.At(x, y);
+            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right - left + 1;
+}
+
+// How wide text's widest line is in window's font, with flags (DT_NOPREFIX or not), as the system
+// draws it.
+int TextWidth(HWND window, const std::string& text, UINT flags) {
+    RECT rect = {};
+    HDC dc = GetDC(window);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, Widen(text).c_str(), -1, &rect, DT_CALCRECT | flags);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return rect.right - rect.left;
+}
+
+// Whether window shows its text with each "&" as it is, rather than as the mark of an access key:
+// what it paints is about as wide as the text as it is, not as the text read with marks. An "&"
+// in the text's widest line tells the two apart; no line may be wrapped.
+::testing::AssertionResult ShowsAmpersandsAsTheyAre(HWND window, const std::string& text) {
+    const int asItIs = TextWidth(window, text, DT_NOPREFIX);
+    const int withMarks = TextWidth(window, text, 0);
+    if (asItIs - withMarks < 4) {
+        return ::testing::AssertionFailure() << "no \"&\" decides the width of \"" << text << "\"";
+    }
+    const int painted = PaintedWidth(window);
+    if (std::abs(painted - asItIs) < std::abs(painted - withMarks)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "\"" << text << "\" painted " << painted << " pixels wide: " << asItIs
+           << " as it is, " << withMarks << " with marks";
 }
 
 TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogsLanguage) {
@@ -118,15 +172,18 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
               WithCrLf(summaryText + "\n\n" + french.substr(0, french.rfind('\n')) + "\n"));
 }
 
+// A click or a tap on the summary, as a player gives it.
+void ClickOnTheSummary(const DialogDriver& dialog) {
+    dialog.Send(IDC_RATING, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    dialog.Send(IDC_RATING, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
 // A click or a tap on the summary shows the figures beside it, as F1 does; another hides them.
 TEST_F(StartOptionsDialogTest, ClickOnTheSummaryShowsTheFigures) {
     DialogRun run({Board(std::nullopt)}, "");
     DialogDriver dialog = run.WaitFilled();
     ASSERT_TRUE(dialog);
-    auto click = [&] {
-        dialog.Send(IDC_RATING, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        dialog.Send(IDC_RATING, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    };
+    auto click = [&] { ClickOnTheSummary(dialog); };
     EXPECT_EQ(dialog.ShownTip(), "");
     click();
     EXPECT_TRUE(WaitFor([&] { return !dialog.ShownTip().empty(); }, 5000));
@@ -141,6 +198,16 @@ TEST_F(StartOptionsDialogTest, ClickOnTheSummaryShowsTheFigures) {
     EXPECT_TRUE(touches(tip.top, summary.bottom) || touches(tip.bottom, summary.top)) << tip.top;
     click();
     EXPECT_TRUE(WaitFor([&] { return dialog.ShownTip().empty(); }, 5000));
+}
+
+// The summary names the processor as the system gives its name; an "&" in it is no access key.
+TEST_F(StartOptionsDialogTest, ProcessorWithAnAmpersandShowsAsItIs) {
+    DialogRun run({Board(std::nullopt)}, "");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    const std::string processor = "R&D Labs 486 DX2 & FPU 66 MHz";
+    dialog.Type(IDC_RATING, processor);
+    EXPECT_TRUE(ShowsAmpersandsAsTheyAre(dialog.Item(IDC_RATING), processor));
 }
 
 TEST_F(StartOptionsDialogTest, CtrlCInTheTclFieldCopiesItsSelectionOnly) {
@@ -171,6 +238,31 @@ TEST_F(StartOptionsDialogTest, DiskThatTookNothingSaysSo) {
         " sich nichts schreiben.";
     EXPECT_EQ(Lines(FiguresOf(dialog)).at(3), why);
     EXPECT_NE(CopiedWithCtrlC(dialog).find(why + "\r\n"), std::string::npos);
+}
+
+// Run by readonly-root.sh from drive R:, whose root can't be written: the disk test writes into
+// the temporary folder, whose name holds the user's, "&" too. The figures name it as it is.
+TEST_F(StartOptionsDialogTest, TemporaryFolderWithAnAmpersandShowsAsItIs) {
+    if (std::getenv("KRUMBEL_READONLY_ROOT") == nullptr) {
+        GTEST_SKIP() << "needs a read-only drive root (readonly-root.sh)";
+    }
+    const std::string folder = "R:\\tmp\\Tom & Ann\\Local Settings\\Temp\\";
+    for (size_t end = folder.find('\\', 7); end != std::string::npos;
+         end = folder.find('\\', end + 1)) {
+        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+    }
+    SetEnvironmentVariableA("TMP", folder.c_str());
+    SetEnvironmentVariableA("TEMP", folder.c_str());
+    DialogRun run({Board(std::nullopt)}, "");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    // In English the disk's line, which names the folder, is the widest.
+    dialog.Choose(IDC_LANGUAGE, kEnglish);
+    const std::string figures = FiguresOf(dialog);
+    ASSERT_NE(figures.find(", in " + folder + "\n"), std::string::npos) << figures;
+    ClickOnTheSummary(dialog);
+    ASSERT_TRUE(WaitFor([&] { return dialog.ShownTip() == figures; }, 5000));
+    EXPECT_TRUE(ShowsAmpersandsAsTheyAre(dialog.ShownTipWindow(), figures));
 }
 
 }  // namespace
