@@ -99,8 +99,14 @@ constexpr int kFrameCaptionIndent = 10;
 
 ::testing::AssertionResult ShownDialog::TextFits(int id) const {
     HWND control = Item(id);
-    // The text as the control shows it, without its access key's mark.
-    const std::wstring shown = Widen(WithoutAccessKeyMark(DialogDriver(dialog_).Text(id).c_str()));
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    // The text as the control shows it: without its access key's mark, unless the control shows
+    // every "&".
+    std::string read = DialogDriver(dialog_).Text(id);
+    if (ClassOf(id) != "Static" || (style & SS_NOPREFIX) == 0) {
+        read = WithoutAccessKeyMark(read.c_str());
+    }
+    const std::wstring shown = Widen(read);
     const wchar_t* text = shown.c_str();
     const int length = static_cast<int>(shown.size());
     HDC dc = GetDC(control);
@@ -111,7 +117,6 @@ constexpr int kFrameCaptionIndent = 10;
     RECT room = {};
     GetClientRect(control, &room);
     const UINT dpi = DpiOfWindow(dialog_);
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
     int needed = extent.cx;
     int height = extent.cy;
     if (ClassOf(id) == "Static") {
