@@ -47,7 +47,7 @@
 #define IDC_GRAPHICS_GROUP 1030
 #define IDC_TCL_DEFINES_LABEL 1031
 #define IDC_SEPARATOR 1033
-#define IDC_WHY_NOT_OK 1034  // why OK is disabled, and what to do
+#define IDC_WHY_NOT_OK 1034      // why OK is disabled, and what to do
 #define IDC_NOTICE_PICTURE 1040  // the notice's picture of the Japanese sentence
 
 // The Tcl field's label, the one text with an access key that no language translates: its key
