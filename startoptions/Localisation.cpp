@@ -5,59 +5,63 @@
 #include "KStrCharOps.h"
 
 // Bytes above 127 are written as hexadecimal escapes of Windows-1252; a string is split after
-// each escape so that no following letter is read as a further hex digit.
+// each escape so that no following letter is read as a further hex digit. "&" marks the access
+// key of a label, check box or button (AccessKeys.h): one per control that takes input, none on OK
+// and Cancel, which Enter and Escape serve, and none twice in a language, counting the Tcl label's
+// (QuorvelRes.h); none in the title, the frames and the lists.
 
 namespace {
 
 // clang-format off
 const LanguageTexts kTexts[kTranslatedLanguageCount] = {
     {"en", "Krumbel - Options",
-     {"Cancel", "Defaults", "OK", "Full screen", "Adaptor", "Rendering", "Framerate", "Language",
-      "Screen mode", "Objects", "Detail settings", "Landscape", "Textures"},
+     {"Cancel", "&Defaults", "OK", "Full &screen", "&Adaptor", "&Rendering", "&Framerate",
+      "Lan&guage", "Screen &mode", "&Objects", "Detail settings", "&Landscape", "&Textures"},
      "Graphics settings",
      {"Low", "Medium", "High"},
      {"Minimum", "Low", "Medium", "High", "Maximum"},
      {"English", "German", "French", "Spanish", "Italian", "Dutch", "Japanese"}},
 
     {"de", "Krumbel - Einstellungen",
-     {"Abbruch", "Voreinstellung", "OK", "Vollbild", "Grafikkarte", "Renderer",
-      "Bildwiederholrate", "Sprache", "Aufl\xF6" "sung", "Objekte", "Detailstufe", "Landschaft",
-      "Texturen"},
+     {"Abbruch", "Vor&einstellung", "OK", "&Vollbild", "&Grafikkarte", "&Renderer",
+      "&Bildwiederholrate", "&Sprache", "&Aufl\xF6" "sung", "&Objekte", "Detailstufe",
+      "&Landschaft", "&Texturen"},
      "Grafikeinstellungen",
      {"Niedrig", "Mittel", "Hoch"},
      {"Minimal", "Niedrig", "Mittel", "Hoch", "Maximal"},
      {"Englisch", "Deutsch", "Franz\xF6" "sisch", "Spanish", "Italian", "Dutch", "Japanese"}},
 
     {"fr", "Options - Krumbel",
-     {"Annuler", "Par d\xE9" "faut", "OK", "Plein \xE9" "cran", "Carte graphique", "Rendu",
-      "Vitesse de trame", "Langue", "R\xE9" "solution", "Objets", "R\xE9" "glage d\xE9" "taill\xE9",
-      "Paysage", "Textures"},
+     {"Annuler", "Par &d\xE9" "faut", "OK", "Plein \xE9&cran", "Carte &graphique", "&Rendu",
+      "&Vitesse de trame", "&Langue", "R\xE9&solution", "&Objets",
+      "R\xE9" "glage d\xE9" "taill\xE9", "&Paysage", "&Textures"},
      "R\xE9" "glages graphiques",
      {"Faible", "Moyen", "Elev\xE9"},
      {"Minimum", "Faible", "Moyen", "Elev\xE9", "Maximum"},
      {"Anglais", "Allemand", "Fran\xE7" "ais", "Spanish", "Italian", "Dutch", "Japonais"}},
 
     {"es", "Pottlers - Opciones",
-     {"Cancelar", "Predeterminado", "OK", "Pantalla completa", "Tarjeta gr\xE1" "fica",
-      "Rendering", "Tasa de refresco de la imagen", "Idioma", "Definici\xF3" "n", "Objetos",
-      "Grado de detalle", "Paisaje", "Texturas"},
+     {"Cancelar", "&Predeterminado", "OK", "Pantalla &completa", "Tarjeta &gr\xE1" "fica",
+      "&Rendering", "Tasa de refresco de &la imagen", "&Idioma", "&Definici\xF3" "n", "&Objetos",
+      "Grado de detalle", "P&aisaje", "&Texturas"},
      "Ajustes de gr\xE1" "ficos",
      {"Bajo", "Medio", "Alto"},
      {"M\xED" "nimo", "Bajo", "Medio", "Alto", "M\xE1" "ximo"},
      {"Ingl\xE9" "s", "Alem\xE1" "n", "French", "Spanish", "Italian", "Dutch", "Japon\xE9" "s"}},
 
     {"it", "Pottlers - Regolazioni",
-     {"Annulla", "Preregolazione", "OK", "Immagine completa", "Scheda grafica", "Renderer",
-      "Quota ripetizione immagine", "Lingua", "Risoluzione", "Oggetti", "Livello dettagli",
-      "Paesaggio", "Strutture"},
+     {"Annulla", "&Preregolazione", "OK", "Immagine &completa", "Scheda &grafica", "&Renderer",
+      "&Quota ripetizione immagine", "&Lingua", "R&isoluzione", "&Oggetti", "Livello dettagli",
+      "P&aesaggio", "&Strutture"},
      "Regolazioni grafiche",
      {"Basso", "Medio", "Alto"},
      {"Minimo", "Basso", "Medio", "Alto", "Massimo"},
      {"Inglese", "Tedesco", "French", "Spanish", "Italian", "Dutch", "Giapponese"}},
 
     {"nl", "Pottlers - Instellingen",
-     {"Annuleren", "Standaard", "OK", "Beeldvullend", "Grafische kaart", "Renderer", "Frame rate",
-      "Taal", "Scherminstelling", "Objecten", "Details", "Landschap", "Textures"},
+     {"Annuleren", "&Standaard", "OK", "&Beeldvullend", "&Grafische kaart", "&Renderer",
+      "&Frame rate", "T&aal", "Scherm&instelling", "&Objecten", "Details", "&Landschap",
+      "&Textures"},
      "Grafische instellingen",
      {"Weinig", "Gemiddeld", "Veel"},
      {"Minimaal", "Weinig", "Gemiddeld", "Veel", "Maximaal"},

@@ -19,8 +19,8 @@ ParameterTexts TextsFor(const TweakParameter* p) {
         .current = KStr("%d", p->current),
         .minimum = KStr("%d", p->minimum),
         .maximum = KStr("%d", p->maximum),
-        .defaultCaption = KStr("Default (%d)", p->defaultValue),
-        .resetCaption = KStr("Reset (%d)", p->loaded),
+        .defaultCaption = KStr("&Default (%d)", p->defaultValue),
+        .resetCaption = KStr("&Reset (%d)", p->loaded),
         .description = p->description,
     };
 }

@@ -20,13 +20,14 @@ KStr ParameterRowText(const TweakParameter& p);
 // table.
 TweakParameter* ParameterAtRow(TweakParameterTable& table, int row);
 
-// The texts of the controls that describe the selected parameter; all empty when none is.
+// The texts of the controls that describe the selected parameter; all empty when none is. The
+// buttons' captions mark their access keys, D and R, as the dialog's own texts do.
 struct ParameterTexts {
     KStr current;
     KStr minimum;
     KStr maximum;
-    KStr defaultCaption;  // "Default (20000)"
-    KStr resetCaption;    // "Reset (4096)"
+    KStr defaultCaption;  // "&Default (20000)"
+    KStr resetCaption;    // "&Reset (4096)"
     KStr description;
 };
 ParameterTexts TextsFor(const TweakParameter* p);

@@ -47,5 +47,9 @@
 #define IDC_GRAPHICS_GROUP 1030
 #define IDC_TCL_DEFINES_LABEL 1031
 #define IDC_SEPARATOR 1033
-#define IDC_WHY_NOT_OK 1034  // why OK is disabled, and what to do
+#define IDC_WHY_NOT_OK 1034      // why OK is disabled, and what to do
 #define IDC_NOTICE_PICTURE 1040  // the notice's picture of the Japanese sentence
+
+// The Tcl field's label, the one text with an access key that no language translates: its key
+// (N) is free in all six.
+#define TCL_DEFINES_LABEL_TEXT "Tcl Defi&nes"

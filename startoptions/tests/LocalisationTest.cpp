@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "AccessKeys.h"
 #include "JapaneseCharacters.h"
 #include "Localisation.h"
 
@@ -108,8 +109,8 @@ TEST(Localisation, SingleByteTextsAreExact) {
     // Column 1 is the Default button, 8 the screen-mode label (the order of kRelabelledControls).
     ASSERT_EQ(kRelabelledControls[1], IDC_DEFAULTS);
     ASSERT_EQ(kRelabelledControls[8], IDC_SCREEN_MODE_LABEL);
-    EXPECT_EQ(std::string(fr.controlTexts[1]), std::string("Par d") + kE9 + "faut");
-    EXPECT_EQ(std::string(de.controlTexts[8]), std::string("Aufl") + kF6 + "sung");
+    EXPECT_EQ(std::string(fr.controlTexts[1]), std::string("Par &d") + kE9 + "faut");
+    EXPECT_EQ(std::string(de.controlTexts[8]), std::string("&Aufl") + kF6 + "sung");
     EXPECT_EQ(std::string(de.languageList[2]), std::string("Franz") + kF6 + "sisch");
     EXPECT_EQ(std::string(fr.levels[2]), std::string("Elev") + kE9);
     EXPECT_EQ(std::string(fr.controlTexts[10]),
@@ -119,6 +120,96 @@ TEST(Localisation, SingleByteTextsAreExact) {
               "nimo");
     EXPECT_EQ(std::string(es.languageList[6]), std::string("Japon") + kE9 + "s");
     EXPECT_EQ(std::strlen(es.languageList[6]), 7u) << "one byte per character";
+}
+
+// The relabelled controls' texts as a player reads them, by language index 0 to 5.
+struct ReadTexts {
+    int id;
+    const char* texts[kTranslatedLanguageCount];
+};
+// clang-format off
+const ReadTexts kReadTexts[] = {
+    {IDC_CANCEL, {"Cancel", "Abbruch", "Annuler", "Cancelar", "Annulla", "Annuleren"}},
+    {IDC_DEFAULTS, {"Defaults", "Voreinstellung", "Par d\xE9" "faut", "Predeterminado",
+                    "Preregolazione", "Standaard"}},
+    {IDC_OK, {"OK", "OK", "OK", "OK", "OK", "OK"}},
+    {IDC_FULL_SCREEN, {"Full screen", "Vollbild", "Plein \xE9" "cran", "Pantalla completa",
+                       "Immagine completa", "Beeldvullend"}},
+    {IDC_ADAPTER_LABEL, {"Adaptor", "Grafikkarte", "Carte graphique", "Tarjeta gr\xE1" "fica",
+                         "Scheda grafica", "Grafische kaart"}},
+    {IDC_DEVICE_LABEL, {"Rendering", "Renderer", "Rendu", "Rendering", "Renderer", "Renderer"}},
+    {IDC_FRAMERATE_LABEL, {"Framerate", "Bildwiederholrate", "Vitesse de trame",
+                           "Tasa de refresco de la imagen", "Quota ripetizione immagine",
+                           "Frame rate"}},
+    {IDC_LANGUAGE_LABEL, {"Language", "Sprache", "Langue", "Idioma", "Lingua", "Taal"}},
+    {IDC_SCREEN_MODE_LABEL, {"Screen mode", "Aufl\xF6" "sung", "R\xE9" "solution",
+                             "Definici\xF3" "n", "Risoluzione", "Scherminstelling"}},
+    {IDC_OBJECTS_LABEL, {"Objects", "Objekte", "Objets", "Objetos", "Oggetti", "Objecten"}},
+    {IDC_DETAIL_GROUP, {"Detail settings", "Detailstufe", "R\xE9" "glage d\xE9" "taill\xE9",
+                        "Grado de detalle", "Livello dettagli", "Details"}},
+    {IDC_LANDSCAPE_LABEL, {"Landscape", "Landschaft", "Paysage", "Paisaje", "Paesaggio",
+                           "Landschap"}},
+    {IDC_TEXTURE_LABEL, {"Textures", "Texturen", "Textures", "Texturas", "Strutture",
+                         "Textures"}},
+};
+// clang-format on
+
+// The controls that take input and are named by their own text or the label before them: each
+// has a key of its own. OK and Cancel have none (Enter and Escape serve them), nor have the frames.
+constexpr int kKeyedControls[] = {
+    IDC_LANGUAGE_LABEL,  IDC_ADAPTER_LABEL, IDC_DEVICE_LABEL,    IDC_SCREEN_MODE_LABEL,
+    IDC_FULL_SCREEN,     IDC_OBJECTS_LABEL, IDC_LANDSCAPE_LABEL, IDC_TEXTURE_LABEL,
+    IDC_FRAMERATE_LABEL, IDC_DEFAULTS,
+};
+
+// The marks change no text a player reads: without its mark, each text reads as the dialog has
+// always said it.
+TEST(Localisation, TextsReadAsWrittenWithoutTheirKeys) {
+    ASSERT_EQ(std::size(kReadTexts), static_cast<size_t>(kRelabelledControlCount));
+    for (int i = 0; i < kRelabelledControlCount; ++i) {
+        ASSERT_EQ(kReadTexts[i].id, kRelabelledControls[i]);
+        for (int language = 0; language < kTranslatedLanguageCount; ++language) {
+            EXPECT_EQ(WithoutAccessKeyMark(TextsOf(language)->controlTexts[i]),
+                      kReadTexts[i].texts[language])
+                << kReadTexts[i].id << " in " << LanguageCode(language);
+        }
+    }
+    EXPECT_EQ(WithoutAccessKeyMark(TCL_DEFINES_LABEL_TEXT), "Tcl Defines");
+}
+
+// In each language every control that takes input has a letter A to Z of its own, the Tcl field
+// too, whose label no language translates. The caption, the frames and the lists show no mark.
+TEST(Localisation, EachLanguageGivesEveryControlAKeyOfItsOwn) {
+    const char tclKey = AccessKeyOf(TCL_DEFINES_LABEL_TEXT);
+    ASSERT_TRUE(tclKey >= 'A' && tclKey <= 'Z');
+    for (int language = 0; language < kTranslatedLanguageCount; ++language) {
+        SCOPED_TRACE(LanguageCode(language));
+        const LanguageTexts& texts = *TextsOf(language);
+        std::map<char, int> owners = {{tclKey, IDC_TCL_DEFINES_LABEL}};
+        for (int i = 0; i < kRelabelledControlCount; ++i) {
+            const int id = kRelabelledControls[i];
+            const char key = AccessKeyOf(texts.controlTexts[i]);
+            const bool keyed =
+                std::count(std::begin(kKeyedControls), std::end(kKeyedControls), id) != 0;
+            EXPECT_EQ(key != 0, keyed) << texts.controlTexts[i];
+            if (key != 0) {
+                EXPECT_TRUE(key >= 'A' && key <= 'Z') << texts.controlTexts[i];
+                const auto [owner, first] = owners.emplace(key, id);
+                EXPECT_TRUE(first) << "'" << key << "' of control " << id << " is already control "
+                                   << owner->second << "'s";
+            }
+        }
+        EXPECT_EQ(owners.size(), std::size(kKeyedControls) + 1);
+        std::vector<const char*> unmarked = {texts.title, texts.graphicsGroup};
+        unmarked.insert(unmarked.end(), std::begin(texts.levels), std::end(texts.levels));
+        unmarked.insert(unmarked.end(), std::begin(texts.textureLevels),
+                        std::end(texts.textureLevels));
+        unmarked.insert(unmarked.end(), std::begin(texts.languageList),
+                        std::end(texts.languageList));
+        for (const char* text : unmarked) {
+            EXPECT_EQ(std::strchr(text, '&'), nullptr) << text;
+        }
+    }
 }
 
 TEST(Localisation, LanguageCodes) {
@@ -164,7 +255,7 @@ TEST(Localisation, FrenchRelabelsAndKeepsPositions) {
     LocaliseDialog(dialog);
 
     EXPECT_EQ(dialog.title, "Options - Krumbel");
-    EXPECT_EQ(dialog.texts[IDC_DEFAULTS], std::string("Par d") + kE9 + "faut");
+    EXPECT_EQ(dialog.texts[IDC_DEFAULTS], std::string("Par &d") + kE9 + "faut");
     EXPECT_EQ(dialog.texts[IDC_GRAPHICS_GROUP], std::string("R") + kE9 + "glages graphiques");
     EXPECT_EQ(dialog.lists[IDC_TEXTURE],
               (Words{"Minimum", "Faible", "Moyen", std::string("Elev") + kE9, "Maximum"}));

@@ -94,7 +94,9 @@ void LanguageComboBox::DrawItem(const DRAWITEMSTRUCT& item, UINT dpi) const {
     if (DrawsAsJapaneseCharacters(text)) {
         DrawJapaneseWord(dc, rect, drawing, dpi);
     } else {
-        DrawTextW(dc, WideText(text).c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+        // An entry has no access key: an "&" in it shows as it is.
+        DrawTextW(dc, WideText(text).c_str(), -1, &rect,
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     }
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBackground);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include "AccessKeys.h"
 #include "Cp1252.h"
 #include "Wait.h"
 
@@ -316,6 +317,11 @@ bool DialogDriver::TypeKeys(const std::string& keys) {
         }
     }
     return true;
+}
+
+bool DialogDriver::PressAccessKeyOf(int id) const {
+    const char key = AccessKeyOf(Text(id).c_str());
+    return key >= 'A' && key <= 'Z' && PressKey(static_cast<WORD>(key), VK_MENU);
 }
 
 int DialogDriver::SliderPos(int id) const {

@@ -98,6 +98,9 @@ public:
     static bool PressKey(WORD key, WORD modifier = 0);
     // Each character of digits and letters (0-9, A-Z) as a key press.
     static bool TypeKeys(const std::string& keys);
+    // Alt with the access key (A-Z) that control id shows, as a player presses it; false when it
+    // shows none.
+    bool PressAccessKeyOf(int id) const;
 
     int SliderPos(int id) const;
     int SliderMin(int id) const;

@@ -48,8 +48,8 @@ TEST_F(TweakViewTest, TextsOfTheSelectedParameter) {
     EXPECT_EQ(texts.current, "1234");
     EXPECT_EQ(texts.minimum, "1");
     EXPECT_EQ(texts.maximum, "40000");
-    EXPECT_EQ(texts.defaultCaption, "Default (20000)");
-    EXPECT_EQ(texts.resetCaption, "Reset (300)");
+    EXPECT_EQ(texts.defaultCaption, "&Default (20000)");
+    EXPECT_EQ(texts.resetCaption, "&Reset (300)");
     EXPECT_EQ(texts.description,
               "DIPYieldThreshold\nYield CPU after every [DIPYieldThreshold] drawn polygons");
 

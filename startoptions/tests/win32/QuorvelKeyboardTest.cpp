@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "Localisation.h"
 #include "support/Clipboard.h"
 #include "support/SettingsKey.h"
 #include "win32/QuorvelRun.h"
@@ -42,9 +44,44 @@ protected:
         return reachable;
     }
 
+    // Where Alt with the key of control's label puts the focus: on control, or where that is
+    // switched off, on the next control that Tab reaches.
+    int KeyTarget(int control) const {
+        const std::vector<int> order = QuorvelTabOrder(true);
+        for (auto at = std::find(order.begin(), order.end(), control); at != order.end(); ++at) {
+            if (dialog_.IsEnabled(*at)) {
+                return *at;
+            }
+        }
+        return 0;
+    }
+    void ExpectLabelKeysReachTheirControls() const;
+
     std::unique_ptr<ProgramDriver> quorvel_;
     DialogDriver dialog_;
 };
+
+// Each label's key, last label first, so that each key has the focus to move.
+void QuorvelKeyboardTest::ExpectLabelKeysReachTheirControls() const {
+    struct Labelled {
+        int label, control;
+    };
+    for (auto [label, control] :
+         {Labelled{IDC_TCL_DEFINES_LABEL, IDC_TCL_DEFINES},
+          Labelled{IDC_FRAMERATE_LABEL, IDC_FRAMERATE}, Labelled{IDC_TEXTURE_LABEL, IDC_TEXTURE},
+          Labelled{IDC_LANDSCAPE_LABEL, IDC_LANDSCAPE}, Labelled{IDC_OBJECTS_LABEL, IDC_OBJECTS},
+          Labelled{IDC_SCREEN_MODE_LABEL, IDC_SCREEN_MODE}, Labelled{IDC_DEVICE_LABEL, IDC_DEVICE},
+          Labelled{IDC_ADAPTER_LABEL, IDC_ADAPTER}, Labelled{IDC_LANGUAGE_LABEL, IDC_LANGUAGE}}) {
+        SCOPED_TRACE(dialog_.Text(label));
+        const int target = KeyTarget(control);
+        if (dialog_.FocusedId() == target) {  // a switched-off list before: move on first
+            ASSERT_TRUE(DialogDriver::PressKey(VK_TAB));
+            ASSERT_TRUE(WaitFor([&] { return dialog_.FocusedId() != target; }, 5000));
+        }
+        ASSERT_TRUE(dialog_.PressAccessKeyOf(label));
+        EXPECT_TRUE(FocusReaches(target)) << dialog_.FocusedId();
+    }
+}
 
 TEST_F(QuorvelKeyboardTest, FocusStartsOnTheFirstControlAndTabVisitsTheRestInOrder) {
     for (bool advanced : {false, true}) {
@@ -108,6 +145,33 @@ TEST_F(QuorvelKeyboardTest, F1ShowsTheFiguresAndCtrlCCopiesThem) {
     EXPECT_TRUE(WaitFor([&] { return !dialog_.ShownTip().empty(); }, 5000));
     ASSERT_TRUE(DialogDriver::PressKey(VK_TAB));
     EXPECT_TRUE(WaitFor([&] { return dialog_.ShownTip().empty(); }, 5000));
+    EXPECT_TRUE(StoredSettings().empty());
+}
+
+// Alt with a label's key puts the focus on the control after the label; the full-screen box's key
+// ticks and unticks it; Default's presses it. The keys are those the dialog shows, in German, then
+// in French. Nothing is stored.
+TEST_F(QuorvelKeyboardTest, AltWithAKeyReachesItsControl) {
+    Start("-advanced");
+    ASSERT_TRUE(FocusReaches(Reachable(true).front()));
+    for (int language : {kGerman, kFrench}) {
+        SCOPED_TRACE(LanguageCode(language));
+        dialog_.Choose(IDC_LANGUAGE, language);
+        ASSERT_EQ(dialog_.Text(), TextsOf(language)->title);
+        ExpectLabelKeysReachTheirControls();
+        const LRESULT ticked = dialog_.Send(IDC_FULL_SCREEN, BM_GETCHECK);
+        for (LRESULT expected : {ticked ^ BST_CHECKED, ticked}) {
+            ASSERT_TRUE(dialog_.PressAccessKeyOf(IDC_FULL_SCREEN));
+            EXPECT_TRUE(WaitFor(
+                [&] { return dialog_.Send(IDC_FULL_SCREEN, BM_GETCHECK) == expected; }, 5000));
+        }
+    }
+    // Default proposes the settings in German.
+    ASSERT_TRUE(dialog_.PressAccessKeyOf(IDC_DEFAULTS));
+    EXPECT_TRUE(WaitFor([&] { return dialog_.Text() == TextsOf(kGerman)->title; }, 5000));
+
+    ASSERT_TRUE(DialogDriver::PressKey(VK_ESCAPE));
+    ASSERT_TRUE(quorvel_->WaitExit());
     EXPECT_TRUE(StoredSettings().empty());
 }
 

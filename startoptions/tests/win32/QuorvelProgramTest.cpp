@@ -254,7 +254,7 @@ TEST_F(QuorvelAdvanced, LanguageListRelabelsTheDialogAndKeepsTheSelections) {
     dialog.Choose(IDC_LANGUAGE, 2);
     EXPECT_EQ(dialog.Text(), "Options - Krumbel");
     EXPECT_EQ(dialog.Text(IDC_DEFAULTS),
-              "Par d\xE9"
+              "Par &d\xE9"
               "faut");
     EXPECT_EQ(dialog.Entries(IDC_TEXTURE),
               (std::vector<std::string>{"Minimum", "Faible", "Moyen", "Elev\xE9", "Maximum"}));

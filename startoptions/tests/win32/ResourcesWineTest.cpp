@@ -10,9 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "AccessKeys.h"
 #include "DialogInitData.h"
 #include "Localisation.h"
 #include "res/QuorvelRes.h"
+#include "support/Cp1252.h"
 #include "win32/Dpi.h"
 #include "win32/ModuleResource.h"
 #include "win32/QuorvelRun.h"
@@ -97,8 +99,16 @@ constexpr int kFrameCaptionIndent = 10;
 
 ::testing::AssertionResult ShownDialog::TextFits(int id) const {
     HWND control = Item(id);
-    wchar_t text[256] = {};
-    const int length = GetWindowTextW(control, text, 256);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    // The text as the control shows it: without its access key's mark, unless the control shows
+    // every "&".
+    std::string read = DialogDriver(dialog_).Text(id);
+    if (ClassOf(id) != "Static" || (style & SS_NOPREFIX) == 0) {
+        read = WithoutAccessKeyMark(read.c_str());
+    }
+    const std::wstring shown = Widen(read);
+    const wchar_t* text = shown.c_str();
+    const int length = static_cast<int>(shown.size());
     HDC dc = GetDC(control);
     HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
@@ -107,13 +117,12 @@ constexpr int kFrameCaptionIndent = 10;
     RECT room = {};
     GetClientRect(control, &room);
     const UINT dpi = DpiOfWindow(dialog_);
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
     int needed = extent.cx;
     int height = extent.cy;
     if (ClassOf(id) == "Static") {
         if (room.bottom >= 2 * extent.cy) {  // wraps: as the control draws it
             RECT wrapped = room;
-            DrawTextW(dc, text, length, &wrapped, DT_CALCRECT | DT_WORDBREAK);
+            DrawTextW(dc, text, length, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
             needed = wrapped.right;
             height = wrapped.bottom;
         }
@@ -403,15 +412,16 @@ TEST_F(QuorvelDialogs, OptionsDialogControlsAreOfTheirKind) {
     // The texts before the localisation replaces them.
     for (auto [id, text] :
          {std::pair{IDC_OK, "OK"}, std::pair{IDC_CANCEL, "Cancel"},
-          std::pair{IDC_LANGUAGE_LABEL, "Language"},
+          std::pair{IDC_LANGUAGE_LABEL, "Lan&guage"},
           std::pair{IDC_GRAPHICS_GROUP, "Graphics settings"},
-          std::pair{IDC_ADAPTER_LABEL, "Adapter"}, std::pair{IDC_DEVICE_LABEL, "Device"},
-          std::pair{IDC_SCREEN_MODE_LABEL, "Screen Mode"},
-          std::pair{IDC_FULL_SCREEN, "Full screen"}, std::pair{IDC_DETAIL_GROUP, "Detail settings"},
-          std::pair{IDC_OBJECTS_LABEL, "Objects"}, std::pair{IDC_LANDSCAPE_LABEL, "Landscape"},
-          std::pair{IDC_TEXTURE_LABEL, "Texture"}, std::pair{IDC_FRAMERATE_LABEL, "Framerate"},
-          std::pair{IDC_FRAMERATE_VALUE, ""}, std::pair{IDC_DEFAULTS, "Default"},
-          std::pair{IDC_RATING, ""}, std::pair{IDC_TCL_DEFINES_LABEL, "Tcl Defines"}}) {
+          std::pair{IDC_ADAPTER_LABEL, "&Adapter"}, std::pair{IDC_DEVICE_LABEL, "De&vice"},
+          std::pair{IDC_SCREEN_MODE_LABEL, "Screen &Mode"},
+          std::pair{IDC_FULL_SCREEN, "Full &screen"},
+          std::pair{IDC_DETAIL_GROUP, "Detail settings"}, std::pair{IDC_OBJECTS_LABEL, "&Objects"},
+          std::pair{IDC_LANDSCAPE_LABEL, "&Landscape"}, std::pair{IDC_TEXTURE_LABEL, "&Texture"},
+          std::pair{IDC_FRAMERATE_LABEL, "&Framerate"}, std::pair{IDC_FRAMERATE_VALUE, ""},
+          std::pair{IDC_DEFAULTS, "&Default"}, std::pair{IDC_RATING, ""},
+          std::pair{IDC_TCL_DEFINES_LABEL, "Tcl Defi&nes"}}) {
         EXPECT_EQ(dialog.Text(id), text);
     }
     ExpectTabReachesEveryControl(dialog);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -13,7 +14,9 @@
 #include "ScriptedCatalogues.h"
 #include "StartOptionsDialogRun.h"
 #include "res/QuorvelRes.h"
+#include "support/Canvas.h"
 #include "support/Clipboard.h"
+#include "support/Cp1252.h"
 #include "support/Wait.h"
 
 namespace {
@@ -42,6 +45,89 @@ std::string CopiedWithCtrlC(const DialogDriver& dialog) {
     dialog.PressCtrlC();
     WaitFor([] { return !ClipboardText().empty(); });
     return ClipboardText();
+}
+
+// The lines window paints, each as wide as from its leftmost to its rightmost dark pixel. Rows
+// without one part the lines; a band of a few rows (the tip of a descender, parted by a row of
+// fainter pixels) belongs to the line above. Painted into a bitmap on the window's own thread
+// (WM_PRINTCLIENT).
+std::vector<int> PaintedLineWidths(HWND window) {
+    constexpr int kTipRows = 3;
+    RECT client = {};
+    GetClientRect(window, &client);
+    Canvas canvas(client.right, client.bottom);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    struct Band {
+        int top, bottom, left, right;
+    };
+    std::vector<Band> bands;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF pixel = canvas.At(x, y);
+            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) >= 3 * 128) {
+                continue;
+            }
+            if (bands.empty() || bands.back().bottom < y - 1) {
+                bands.push_back({y, y, x, x});
+            }
+            Band& band = bands.back();
+            band = {band.top, y, std::min(band.left, x), std::max(band.right, x)};
+        }
+    }
+    std::vector<int> widths;
+    int right = 0, left = 0;
+    for (size_t i = 0; i < bands.size(); ++i) {
+        const Band& band = bands[i];
+        if (i > 0 && band.bottom - band.top < kTipRows) {
+            left = std::min(left, band.left);
+            right = std::max(right, band.right);
+            widths.back() = right - left + 1;
+            continue;
+        }
+        left = band.left;
+        right = band.right;
+        widths.push_back(right - left + 1);
+    }
+    return widths;
+}
+
+// How wide line is in window's font, with flags (DT_NOPREFIX or not), as the system draws it.
+int TextWidth(HWND window, const std::string& line, UINT flags) {
+    RECT rect = {};
+    HDC dc = GetDC(window);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, Widen(line).c_str(), -1, &rect, DT_CALCRECT | DT_SINGLELINE | flags);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return rect.right - rect.left;
+}
+
+// Whether window, which shows text, shows the line of text that holds "&" with each "&" as it is
+// rather than as the mark of an access key: it paints that line about as wide as the line as it
+// is, not as the line read with marks.
+::testing::AssertionResult ShowsAmpersandsAsTheyAre(HWND window, const std::string& text) {
+    const std::vector<std::string> lines = Lines(text);
+    const std::vector<int> painted = PaintedLineWidths(window);
+    if (painted.size() != lines.size()) {
+        return ::testing::AssertionFailure()
+               << painted.size() << " lines painted for " << lines.size() << ": " << text;
+    }
+    const auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.find('&') != std::string::npos;
+    });
+    if (line == lines.end()) {
+        return ::testing::AssertionFailure() << "no \"&\" in " << text;
+    }
+    const int asItIs = TextWidth(window, *line, DT_NOPREFIX);
+    const int withMarks = TextWidth(window, *line, 0);
+    const int width = painted[line - lines.begin()];
+    if (std::abs(width - asItIs) < std::abs(width - withMarks)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "\"" << *line << "\" painted " << width << " pixels wide: " << asItIs << " as it is, "
+           << withMarks << " with marks";
 }
 
 TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogsLanguage) {
@@ -118,15 +204,18 @@ TEST_F(StartOptionsDialogTest, SummaryTooltipGivesTheMeasuredFiguresInTheDialogs
               WithCrLf(summaryText + "\n\n" + french.substr(0, french.rfind('\n')) + "\n"));
 }
 
+// A click or a tap on the summary, as a player gives it.
+void ClickOnTheSummary(const DialogDriver& dialog) {
+    dialog.Send(IDC_RATING, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    dialog.Send(IDC_RATING, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
 // A click or a tap on the summary shows the figures beside it, as F1 does; another hides them.
 TEST_F(StartOptionsDialogTest, ClickOnTheSummaryShowsTheFigures) {
     DialogRun run({Board(std::nullopt)}, "");
     DialogDriver dialog = run.WaitFilled();
     ASSERT_TRUE(dialog);
-    auto click = [&] {
-        dialog.Send(IDC_RATING, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        dialog.Send(IDC_RATING, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    };
+    auto click = [&] { ClickOnTheSummary(dialog); };
     EXPECT_EQ(dialog.ShownTip(), "");
     click();
     EXPECT_TRUE(WaitFor([&] { return !dialog.ShownTip().empty(); }, 5000));
@@ -141,6 +230,16 @@ TEST_F(StartOptionsDialogTest, ClickOnTheSummaryShowsTheFigures) {
     EXPECT_TRUE(touches(tip.top, summary.bottom) || touches(tip.bottom, summary.top)) << tip.top;
     click();
     EXPECT_TRUE(WaitFor([&] { return dialog.ShownTip().empty(); }, 5000));
+}
+
+// The summary names the processor as the system gives its name; an "&" in it is no access key.
+TEST_F(StartOptionsDialogTest, ProcessorWithAnAmpersandShowsAsItIs) {
+    DialogRun run({Board(std::nullopt)}, "");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    const std::string processor = "R&D Labs 486 DX2 & FPU 66 MHz";
+    dialog.Type(IDC_RATING, processor);
+    EXPECT_TRUE(ShowsAmpersandsAsTheyAre(dialog.Item(IDC_RATING), processor));
 }
 
 TEST_F(StartOptionsDialogTest, CtrlCInTheTclFieldCopiesItsSelectionOnly) {
@@ -171,6 +270,30 @@ TEST_F(StartOptionsDialogTest, DiskThatTookNothingSaysSo) {
         " sich nichts schreiben.";
     EXPECT_EQ(Lines(FiguresOf(dialog)).at(3), why);
     EXPECT_NE(CopiedWithCtrlC(dialog).find(why + "\r\n"), std::string::npos);
+}
+
+// Run by readonly-root.sh from drive R:, whose root can't be written: the disk test writes into
+// the temporary folder, whose name holds the user's, "&" too. The figures name it as it is.
+TEST_F(StartOptionsDialogTest, TemporaryFolderWithAnAmpersandShowsAsItIs) {
+    if (std::getenv("KRUMBEL_READONLY_ROOT") == nullptr) {
+        GTEST_SKIP() << "needs a read-only drive root (readonly-root.sh)";
+    }
+    const std::string folder = "R:\\tmp\\Tom & Ann\\Temp\\";
+    for (size_t end = folder.find('\\', 7); end != std::string::npos;
+         end = folder.find('\\', end + 1)) {
+        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+    }
+    SetEnvironmentVariableA("TMP", folder.c_str());
+    SetEnvironmentVariableA("TEMP", folder.c_str());
+    DialogRun run({Board(std::nullopt)}, "");
+    DialogDriver dialog = run.WaitFilled();
+    ASSERT_TRUE(dialog);
+    dialog.Choose(IDC_LANGUAGE, kEnglish);  // no accents that could join two lines' ink
+    const std::string figures = FiguresOf(dialog);
+    ASSERT_NE(figures.find(", in " + folder + "\n"), std::string::npos) << figures;
+    ClickOnTheSummary(dialog);
+    ASSERT_TRUE(WaitFor([&] { return dialog.ShownTip() == figures; }, 5000));
+    EXPECT_TRUE(ShowsAmpersandsAsTheyAre(dialog.ShownTipWindow(), figures));
 }
 
 }  // namespace

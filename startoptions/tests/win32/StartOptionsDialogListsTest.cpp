@@ -186,11 +186,11 @@ void DrawEntry(const DialogDriver& dialog, const Canvas& canvas, const char* tex
     dialog.Send(0, WM_DRAWITEM, IDC_LANGUAGE, reinterpret_cast<LPARAM>(&item));
 }
 
-// The system draws text as the list is meant to.
+// The system draws text as the list is meant to: an entry has no access key.
 void DrawWide(const Canvas& canvas, const wchar_t* text) {
     PrepareText(canvas);
     RECT rect = kTextRect;
-    DrawTextW(canvas.Dc(), text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextW(canvas.Dc(), text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }
 
 int DifferingPixels(const Canvas& a, const Canvas& b) {
@@ -231,6 +231,13 @@ TEST_F(StartOptionsDialogTest, LanguageListDrawsJapaneseAsCharacters) {
     Canvas blank(kTextWidth, 16);
     PrepareText(blank);
     EXPECT_GT(DifferingPixels(japonais, blank), 0);
+    // An "&" shows as it is.
+    static const char kAmpersand[] = "Tom & Ann";
+    Canvas ampersand(kTextWidth, 16);
+    DrawEntry(dialog, ampersand, kAmpersand);
+    Canvas asItIs(kTextWidth, 16);
+    DrawWide(asItIs, L"Tom & Ann");
+    EXPECT_EQ(DifferingPixels(ampersand, asItIs), 0);
 
     // No text: nothing drawn at all.
     Canvas untouched(40, 16);
@@ -313,11 +320,11 @@ TEST_F(StartOptionsDialogTest, AccentedTextsShowAsWritten) {
     DialogDriver dialog = run.WaitFilled();
     ASSERT_TRUE(dialog);
     dialog.Choose(IDC_LANGUAGE, kGerman);
-    EXPECT_EQ(Shown(dialog, IDC_SCREEN_MODE_LABEL, WM_GETTEXT), L"Aufl\u00F6sung");
+    EXPECT_EQ(Shown(dialog, IDC_SCREEN_MODE_LABEL, WM_GETTEXT), L"&Aufl\u00F6sung");
 
     dialog.Choose(IDC_LANGUAGE, kFrench);
     EXPECT_EQ(Shown(dialog, IDC_GRAPHICS_GROUP, WM_GETTEXT), L"R\u00E9glages graphiques");
-    EXPECT_EQ(Shown(dialog, IDC_FULL_SCREEN, WM_GETTEXT), L"Plein \u00E9cran");
+    EXPECT_EQ(Shown(dialog, IDC_FULL_SCREEN, WM_GETTEXT), L"Plein \u00E9&cran");
     EXPECT_EQ(Shown(dialog, IDC_TEXTURE, CB_GETLBTEXT, 3), L"Elev\u00E9");
     EXPECT_NE(FiguresOf(dialog).find("\nM\xE9moire disponible : "), std::string::npos)
         << FiguresOf(dialog);

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
+#include "AccessKeys.h"
 #include "res/TweakDialogRes.h"
 #include "support/ProgramDriver.h"
 #include "support/SettingsKey.h"
@@ -108,6 +110,41 @@ TEST_F(TinkrelKeyboardTest, FocusStoresNothing) {
     ASSERT_TRUE(FocusReaches(IDC_PARAMETER_LIST));
     dialog_.Press(IDC_SAVE);
     EXPECT_EQ(StoredSettings(), saved);
+    Press(VK_ESCAPE);
+    EXPECT_TRUE(tinkrel_->WaitExit());
+}
+
+// Every label and button but Quit shows a key of its own. Alt with a label's key puts the focus
+// on the control after the label; with Default's, the selected parameter takes its default.
+TEST_F(TinkrelKeyboardTest, AltWithAKeyReachesItsControlOrPressesItsButton) {
+    Start();
+    ASSERT_TRUE(FocusReaches(IDC_PARAMETER_LIST));
+    Press(VK_DOWN, kTexVideoMemLimit + 1);
+    ASSERT_TRUE(WaitFor([&] { return dialog_.Text(IDC_VALUE) == "4096"; }, 5000));
+    std::map<char, int> owners;
+    for (int id : {IDC_PARAMETER_LIST_LABEL, IDC_SLIDER_LABEL, IDC_VALUE_LABEL, IDC_RESET,
+                   IDC_DEFAULT, IDC_SAVE, IDC_LOAD}) {
+        const char key = AccessKeyOf(dialog_.Text(id).c_str());
+        EXPECT_TRUE(key >= 'A' && key <= 'Z') << dialog_.Text(id);
+        EXPECT_TRUE(owners.emplace(key, id).second) << dialog_.Text(id) << " " << owners[key];
+    }
+    EXPECT_EQ(AccessKeyOf(dialog_.Text(IDCANCEL).c_str()), 0);
+    EXPECT_EQ(AccessKeyOf(dialog_.Text(IDOK).c_str()), 0);
+
+    for (auto [label, control] :
+         {std::pair{IDC_SLIDER_LABEL, IDC_SLIDER}, std::pair{IDC_VALUE_LABEL, IDC_VALUE},
+          std::pair{IDC_PARAMETER_LIST_LABEL, IDC_PARAMETER_LIST}}) {
+        ASSERT_TRUE(dialog_.PressAccessKeyOf(label));
+        EXPECT_TRUE(FocusReaches(control)) << dialog_.Text(label) << ": " << dialog_.FocusedId();
+    }
+
+    ASSERT_TRUE(dialog_.PressAccessKeyOf(IDC_VALUE_LABEL));
+    ASSERT_TRUE(FocusReaches(IDC_VALUE));
+    ASSERT_TRUE(DialogDriver::TypeKeys("2048"));
+    ASSERT_TRUE(RowBecomes(kTexVideoMemLimit, "TexVideoMemLimit\t1024\t32768\t2048\t4096"));
+    ASSERT_TRUE(dialog_.PressAccessKeyOf(IDC_DEFAULT));
+    EXPECT_TRUE(RowBecomes(kTexVideoMemLimit, "TexVideoMemLimit\t1024\t32768\t4096\t4096"));
+    EXPECT_EQ(kSettingsKey.Get("Performance", "TexVideoMemLimit"), std::nullopt);
     Press(VK_ESCAPE);
     EXPECT_TRUE(tinkrel_->WaitExit());
 }

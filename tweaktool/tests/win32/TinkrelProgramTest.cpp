@@ -96,8 +96,8 @@ TEST_F(TinkrelProgramTest, WithoutSettingsEveryValueIsTheDefaultAndNothingIsCrea
     EXPECT_EQ(Row(kWebServer), "WebServer\t0\t1\t0\t0");
     // Nothing selected yet: the controls keep the texts of the dialog template.
     EXPECT_EQ(dialog_.Selection(IDC_PARAMETER_LIST), LB_ERR);
-    EXPECT_EQ(dialog_.Text(IDC_DEFAULT), "Default");
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset");
+    EXPECT_EQ(dialog_.Text(IDC_DEFAULT), "&Default");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset");
     EXPECT_EQ(dialog_.Text(IDC_DESCRIPTION), "");
     EXPECT_EQ(dialog_.SliderMin(IDC_SLIDER), 0);
     EXPECT_EQ(dialog_.SliderMax(IDC_SLIDER), 1);
@@ -124,7 +124,7 @@ TEST_F(TinkrelProgramTest, StoredTextsAreTruncatedAndSaturated) {
     EXPECT_EQ(Row(kGameSaveCompression), "GameSaveCompression\t0\t9\t-2147483648\t7");
 
     SelectRow(kTexVideoMemLimit);
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (8192)");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset (8192)");
     EXPECT_EQ(dialog_.Text(IDC_VALUE), "8192");
 }
 
@@ -133,8 +133,8 @@ TEST_F(TinkrelProgramTest, SelectingShowsTheParameterAndTheHeaderEmptiesEverythi
     Start();
     SelectRow(kDIPYieldThreshold);
     EXPECT_EQ(Row(kDIPYieldThreshold), "DIPYieldThreshold\t1\t40000\t20000\t20000");
-    EXPECT_EQ(dialog_.Text(IDC_DEFAULT), "Default (20000)");
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (20000)");
+    EXPECT_EQ(dialog_.Text(IDC_DEFAULT), "&Default (20000)");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset (20000)");
     EXPECT_EQ(dialog_.Text(IDC_MINIMUM), "1");
     EXPECT_EQ(dialog_.Text(IDC_MAXIMUM), "40000");
     EXPECT_EQ(dialog_.Text(IDC_CURRENT), "20000");
@@ -229,7 +229,7 @@ TEST_F(TinkrelProgramTest, SelectingSavingAndLoadingChangeNoValue) {
     dialog_.Press(IDC_RESET);
     EXPECT_EQ(Row(kThreadPriority), "ThreadPriority\t0\t2\t7\t1");
     SelectRow(kMinThreadSleep);
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (0)");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset (0)");
     dialog_.Press(IDC_DEFAULT);
     EXPECT_EQ(Row(kMinThreadSleep), "MinThreadSleep\t2\t500\t2\t2");
 }
@@ -311,9 +311,9 @@ TEST_F(TinkrelProgramTest, ClosingInAnyWayStoresNothing) {
 // each; Wine's accessibility layer tells the name of edit fields.
 TEST_F(TinkrelProgramTest, EveryControlWithoutATextOfItsOwnHasALabelBeforeIt) {
     Start();
-    EXPECT_EQ(dialog_.LabelBefore(IDC_PARAMETER_LIST), "Parameters");
-    EXPECT_EQ(dialog_.LabelBefore(IDC_SLIDER), "Value");
-    EXPECT_EQ(dialog_.LabelBefore(IDC_VALUE), "Number");
+    EXPECT_EQ(dialog_.LabelBefore(IDC_PARAMETER_LIST), "&Parameters");
+    EXPECT_EQ(dialog_.LabelBefore(IDC_SLIDER), "&Value");
+    EXPECT_EQ(dialog_.LabelBefore(IDC_VALUE), "&Number");
     EXPECT_EQ(dialog_.AccessibleName(IDC_VALUE), "Number");
 }
 
@@ -340,7 +340,7 @@ TEST_F(TinkrelProgramTest, SaveStoresWhatThePlayerSetAndLeavesEverythingElseAsIt
     SelectRow(kGameSaveCompression);
     dialog_.MoveSlider(IDC_SLIDER, 9);
     ASSERT_TRUE(RowBecomes(kGameSaveCompression, "GameSaveCompression\t0\t9\t9\t7"));
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (3)");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset (3)");
 
     dialog_.Click(IDC_SAVE);
 
@@ -359,7 +359,7 @@ TEST_F(TinkrelProgramTest, SaveStoresWhatThePlayerSetAndLeavesEverythingElseAsIt
     EXPECT_EQ(StoredTexts(), expected);
 
     // The read-back shows what was stored; the selection stays.
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (9)");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset (9)");
     EXPECT_EQ(dialog_.Selection(IDC_PARAMETER_LIST), kGameSaveCompression);
     EXPECT_EQ(Row(kThreadPriority), "ThreadPriority\t0\t2\t7\t1");
     dialog_.Press(IDC_RESET);
@@ -382,7 +382,7 @@ TEST_F(TinkrelProgramTest, LoadReplacesUnsavedChangesAndKeepsTheSelection) {
     EXPECT_EQ(Row(kMaxShadowLightDist), "MaxShadowLightDist\t0\t25\t12\t8");
     EXPECT_EQ(dialog_.Selection(IDC_PARAMETER_LIST), kMaxShadowLightDist);
     EXPECT_EQ(SliderPos(), 12);
-    EXPECT_EQ(dialog_.Text(IDC_RESET), "Reset (12)");
+    EXPECT_EQ(dialog_.Text(IDC_RESET), "&Reset (12)");
     EXPECT_EQ(dialog_.Text(IDC_VALUE), "12");
 }
 
